@@ -1,0 +1,210 @@
+#include "gui/circuits/ohms_law_window.h"
+
+#include "gui/dialogs.h"
+#include "gui/fields.h"
+#include "gui/messages.h"
+#include "gui/navigation.h"
+#include "gui/text_report.h"
+#include "gui/window_registry.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace voltaris::gui {
+
+namespace {
+
+const QString kTitle = QStringLiteral("OHM ve WATT KANUNU");
+const QString kQuantityConversionForm = QStringLiteral("Form10");
+const QStringList kUnits = {QStringLiteral("V"), QStringLiteral("A"), QStringLiteral("Ω"),
+                            QStringLiteral("W")};
+
+QStringList quantityList() {
+    QStringList entries;
+    for (const std::string& quantity : ohms_law::kQuantities)
+        entries << QString::fromStdString(quantity);
+    return entries;
+}
+
+QLabel* ohmUnit() {
+    QLabel* unit = makeUnitLabel(QStringLiteral("Ω"));
+    unit->setToolTip(QStringLiteral("Ohm"));
+    return unit;
+}
+
+} // namespace
+
+OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
+    auto* layout = new QVBoxLayout(this);
+
+    auto* menuBar = new QMenuBar(this);
+    QMenu* conversions =
+        menuBar->addMenu(QStringLiteral("Elektrik ve Elektronik Kavramlar Arası Dönüşüm "
+                                        "Bölümünü Aç"));
+    const struct {
+        const char* name;
+        const char* caption;
+        int page;
+    } conversionItems[] = {
+        {"mn_gerilim", "Gerilim As ve Üs Katları Arası Dönüşümü Aç", 4},
+        {"mn_akım", "Akım As ve Üs Katları Arası Dönüşümü Aç", 3},
+        {"mn_direnç", "Direnç As ve Üs Katları Arası Dönüşümü Aç", 0},
+        {"mn_güç", "Güç As ve Üs Katları Arası Dönüşümü Aç", 5},
+    };
+    const bool conversionBuilt = WindowRegistry::instance().has(kQuantityConversionForm);
+    for (const auto& item : conversionItems) {
+        QAction* action = addMenuItem(conversions, QString::fromUtf8(item.name),
+                                      QString::fromUtf8(item.caption));
+        action->setEnabled(conversionBuilt);
+        const int page = item.page;
+        connect(action, &QAction::triggered, this, [this, page] { showQuantityConversion(page); });
+    }
+    QMenu* extras = menuBar->addMenu(QStringLiteral("Ek Hesaplamalar"));
+    connect(addMenuItem(extras, QStringLiteral("mn_iletkenlik"),
+                        QStringLiteral("İletkenlik-Siemens(Direnç'in Tersi) Değerini Hesaplama")),
+            &QAction::triggered, this, [this] {
+                PromptWarning(this, [this] {
+                    const double resistance = PromptNumber(
+                        this, QString::fromStdString(ohms_law::kConductancePrompt));
+                    ShowResultBox(this, QString::fromStdString(
+                                            ohms_law::ConductanceMessage(resistance)));
+                });
+            });
+    connect(addMenuItem(extras, QStringLiteral("mn_SDenDir"),
+                        QStringLiteral("Siemens Değerini Biliyorum Direnç Değerini Bulacağım")),
+            &QAction::triggered, this, [this] {
+                PromptWarning(this, [this] {
+                    const double conductance = PromptNumber(
+                        this, QString::fromStdString(ohms_law::kResistancePrompt));
+                    ShowResultBox(this, QString::fromStdString(
+                                            ohms_law::ResistanceMessage(conductance)));
+                });
+            });
+    layout->setMenuBar(menuBar);
+
+    auto* choices = new FieldGrid;
+    first_ = choices->addList(QStringLiteral("Combo1"), QStringLiteral("Birinci Birimi Seçiniz"),
+                              quantityList(), ohms_law::Voltage);
+    second_ = choices->addList(QStringLiteral("Combo2"), QStringLiteral("İkinci Birimi Seçiniz"),
+                               quantityList(), ohms_law::Current);
+    layout->addLayout(choices);
+
+    auto* inputs = new FieldGrid;
+    firstUnit_ = makeUnitLabel(kUnits[ohms_law::Voltage]);
+    secondUnit_ = makeUnitLabel(kUnits[ohms_law::Current]);
+    text_[1] = makeInput(QStringLiteral("Text1"), QStringLiteral("Birinci Değeri Giriniz"),
+                         QStringLiteral("Birinci Değeri Giriniz"));
+    text_[2] = makeInput(QStringLiteral("Text2"), QStringLiteral("İkinci Değeri Giriniz"),
+                         QStringLiteral("İkinci Değeri Giriniz"));
+    inputs->addRow(QStringLiteral("Birinci Değeri Giriniz"), text_[1], firstUnit_);
+    inputs->addRow(QStringLiteral("İkinci Değeri Giriniz"), text_[2], secondUnit_);
+    layout->addLayout(inputs);
+
+    auto* results = new FieldGrid;
+    text_[3] = results->addResult(QStringLiteral("Text3"), QStringLiteral("GERİLİM"),
+                                  QStringLiteral("V"));
+    text_[4] = results->addResult(QStringLiteral("Text4"), QStringLiteral("AKIM"),
+                                  QStringLiteral("A"));
+    text_[5] = makeResult(QStringLiteral("Text5"), QStringLiteral("DİRENÇ"));
+    results->addRow(QStringLiteral("DİRENÇ"), text_[5], ohmUnit());
+    text_[6] = results->addResult(QStringLiteral("Text6"), QStringLiteral("GÜÇ"),
+                                  QStringLiteral("W"));
+    layout->addLayout(results);
+
+    compute_ = makeButton(QStringLiteral("Command1"), QStringLiteral("HESAPLA"));
+    compute_->setDefault(true);
+    report_ = makeButton(QStringLiteral("Command4"), QStringLiteral("Rapor Ver"));
+    report_->setEnabled(false);
+    auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
+                                   QStringLiteral("Hesabı Sil"));
+    auto* back = makeButton(QStringLiteral("Command2"), QStringLiteral("Ana Menüye Dön"),
+                            QStringLiteral("Bu Bölümü Kapatır"));
+    layout->addStretch(1);
+    layout->addLayout(makeButtonRow({compute_, report_, clearButton}, {back}));
+    setLeavingButtons(back);
+
+    connect(compute_, &QPushButton::clicked, this, &OhmsLawWindow::compute);
+    connect(report_, &QPushButton::clicked, this, &OhmsLawWindow::writeReport);
+    connect(clearButton, &QPushButton::clicked, this, &OhmsLawWindow::clear);
+    connect(back, &QPushButton::clicked, this, [this] {
+        returnToMainMenu(this);
+        // A quantity conversion opened from this window's menus leaves with it.
+        if (QWidget* conversion = WindowRegistry::instance().existing(kQuantityConversionForm))
+            if (auto* close = conversion->findChild<QPushButton*>(QStringLiteral("Command2")))
+                close->click();
+    });
+    for (QComboBox* list : {first_, second_})
+        connect(list, &QComboBox::currentIndexChanged, this, &OhmsLawWindow::checkSelection);
+    text_[1]->setFocus();
+}
+
+ohms_law::Fields OhmsLawWindow::fieldTexts() const {
+    ohms_law::Fields fields;
+    for (int n = 1; n <= 6; ++n)
+        fields[n] = text_[static_cast<std::size_t>(n)]->text().toStdString();
+    return fields;
+}
+
+void OhmsLawWindow::compute() {
+    const int caseCode = ohms_law::CaseCode(first_->currentIndex(), second_->currentIndex());
+    if (caseCode == 0)
+        return;
+    caseCode_ = caseCode;
+    ohms_law::Fields fields = fieldTexts();
+    // Whatever the steps wrote before a failure stays in the fields.
+    const auto writeBack = [&] {
+        for (int n = 3; n <= 6; ++n)
+            text_[static_cast<std::size_t>(n)]->setText(QString::fromStdString(fields[n]));
+    };
+    const bool done = MissingInputWarning(this, {text_[1], text_[2]}, [&] {
+        try {
+            ohms_law::Compute(caseCode, fields);
+        } catch (...) {
+            writeBack();
+            throw;
+        }
+        writeBack();
+    });
+    if (done)
+        report_->setEnabled(true);
+}
+
+void OhmsLawWindow::writeReport() {
+    TextReport(this, QString::fromStdString(ohms_law::kReportName),
+               ohms_law::ReportLines(caseCode_, fieldTexts()));
+}
+
+void OhmsLawWindow::clear() {
+    for (int n = 1; n <= 6; ++n)
+        text_[static_cast<std::size_t>(n)]->clear();
+    // Both lists are reset together: the same-quantity notice is for the user's own choices.
+    for (QComboBox* list : {first_, second_})
+        list->blockSignals(true);
+    first_->setCurrentIndex(ohms_law::Voltage);
+    second_->setCurrentIndex(ohms_law::Current);
+    for (QComboBox* list : {first_, second_})
+        list->blockSignals(false);
+    firstUnit_->setText(kUnits[ohms_law::Voltage]);
+    secondUnit_->setText(kUnits[ohms_law::Current]);
+    compute_->setEnabled(true);
+    report_->setEnabled(false);
+}
+
+void OhmsLawWindow::checkSelection() {
+    firstUnit_->setText(kUnits[first_->currentIndex()]);
+    secondUnit_->setText(kUnits[second_->currentIndex()]);
+    if (first_->currentIndex() == second_->currentIndex()) {
+        compute_->setEnabled(false);
+        Dialogs::current().message(this, kTitle, QStringLiteral("AYNI DEĞERLERİ SEÇTİNİZ !"),
+                                   BoxIcon::None);
+    } else {
+        compute_->setEnabled(true);
+    }
+}
+
+void OhmsLawWindow::showQuantityConversion(int page) { openCompanion(kQuantityConversionForm, page); }
+
+} // namespace voltaris::gui

@@ -1,0 +1,132 @@
+#include "gui/fields.h"
+
+#include "gui/colours.h"
+#include "gui/key_filters.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+
+namespace voltaris::gui {
+
+QLabel* makeUnitLabel(const QString& unit) {
+    auto* label = new QLabel(unit);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("mm²")));
+    return label;
+}
+
+QLineEdit* makeInput(const QString& name, const QString& accessibleName, const QString& toolTip) {
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    field->setAccessibleName(accessibleName);
+    field->setToolTip(toolTip);
+    field->setAlignment(Qt::AlignRight);
+    attachNumericKeyFilter(field);
+    return field;
+}
+
+QLineEdit* makeResult(const QString& name, const QString& accessibleName) {
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    field->setAccessibleName(accessibleName);
+    field->setAlignment(Qt::AlignRight);
+    field->setFocusPolicy(Qt::ClickFocus); // results are read, not tabbed through
+    QPalette palette = field->palette();
+    const QColor base = palette.color(QPalette::Base);
+    const QColor highlight = palette.color(QPalette::Highlight);
+    // A light tint of the highlight colour marks the field as a result.
+    palette.setColor(QPalette::Base, QColor((base.red() * 9 + highlight.red()) / 10,
+                                            (base.green() * 9 + highlight.green()) / 10,
+                                            (base.blue() * 9 + highlight.blue()) / 10));
+    field->setPalette(palette);
+    return field;
+}
+
+QLabel* makeLabel(const QString& name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAccessibleName(caption);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands,
+                           const QList<QPushButton*>& leaving) {
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : commands)
+        row->addWidget(button);
+    row->addStretch(1);
+    for (QPushButton* button : leaving)
+        row->addWidget(button);
+    return row;
+}
+
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+FieldGrid::FieldGrid(QWidget* parent) : QGridLayout(parent) { setColumnStretch(1, 1); }
+
+QLineEdit* FieldGrid::addInput(const QString& name, const QString& label, const QString& unit,
+                               const QString& toolTip) {
+    QLineEdit* field = makeInput(name, label, toolTip.isEmpty() ? label : toolTip);
+    addRow(label, field, unit.isEmpty() ? nullptr : makeUnitLabel(unit));
+    return field;
+}
+
+QLineEdit* FieldGrid::addResult(const QString& name, const QString& label, const QString& unit) {
+    QLineEdit* field = makeResult(name, label);
+    addRow(label, field, unit.isEmpty() ? nullptr : makeUnitLabel(unit));
+    return field;
+}
+
+QComboBox* FieldGrid::addList(const QString& name, const QString& label,
+                              const QStringList& entries, int initialIndex) {
+    auto* list = new QComboBox;
+    list->setObjectName(name);
+    list->setAccessibleName(label);
+    list->addItems(entries);
+    list->setCurrentIndex(initialIndex);
+    addRow(label, list);
+    return list;
+}
+
+void FieldGrid::addRow(const QString& label, QWidget* control, QWidget* unit) {
+    const int row = rowCount();
+    auto* caption = new QLabel(label);
+    caption->setBuddy(control);
+    addWidget(caption, row, 0);
+    addWidget(control, row, 1);
+    if (unit)
+        addWidget(unit, row, 2);
+}
+
+Swatch::Swatch(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Swatch::paintEvent(QPaintEvent*) {
+    const auto fill = meaningColour(this);
+    if (!fill)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(fill->darker(140), 1));
+    painter.setBrush(*fill);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+} // namespace voltaris::gui

@@ -1,0 +1,63 @@
+// The building blocks every window is made of: labelled numeric inputs and result fields with
+// their units, lists, command buttons, the button row, menus, verdict labels and swatches.
+#pragma once
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QStringList>
+
+class QAction;
+class QComboBox;
+class QHBoxLayout;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace voltaris::gui {
+
+// Rows of "label | field | unit" whose labels line up in a column.
+class FieldGrid : public QGridLayout {
+public:
+    explicit FieldGrid(QWidget* parent = nullptr);
+
+    // A numeric input (digits and one '.'); the tool tip defaults to the label.
+    QLineEdit* addInput(const QString& name, const QString& label, const QString& unit = {},
+                        const QString& toolTip = {});
+    // A result field: looks like a result, right-aligned, still editable as the user expects.
+    QLineEdit* addResult(const QString& name, const QString& label, const QString& unit = {});
+    QComboBox* addList(const QString& name, const QString& label, const QStringList& entries,
+                       int initialIndex = 0);
+    // Any control as a row; `unit` may be null.
+    void addRow(const QString& label, QWidget* control, QWidget* unit = nullptr);
+};
+
+// A unit label of a field row.
+QLabel* makeUnitLabel(const QString& unit);
+
+// A numeric input field or a result field made outside a grid.
+QLineEdit* makeInput(const QString& name, const QString& accessibleName,
+                     const QString& toolTip = {});
+QLineEdit* makeResult(const QString& name, const QString& accessibleName);
+QLabel* makeLabel(const QString& name, const QString& text);
+QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip = {});
+
+// The row of command buttons at the bottom: compute, report, clear, then, at the right end, the
+// leaving buttons ("Bu Bölümü Kapat", "Ana Menüye Dön").
+QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands,
+                           const QList<QPushButton*>& leaving);
+
+// A menu item with its control name.
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
+
+// A filled shape: a colour band, a swatch. Its fill is its meaning colour (gui/colours.h);
+// unfilled, it draws nothing and leaves what lies beneath visible.
+class Swatch : public QWidget {
+public:
+    Swatch(const QString& name, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace voltaris::gui

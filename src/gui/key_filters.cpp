@@ -1,0 +1,55 @@
+#include "gui/key_filters.h"
+
+#include "core/numbers.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace voltaris::gui {
+
+namespace {
+
+// Filters the characters that keys type. Keys that type nothing (arrows, Delete, Home), Tab, and
+// the editing shortcuts with Ctrl (copy, paste, undo, select all) keep their usual meaning; a
+// pasted text is not filtered, as in the original program, and a malformed one fails at the
+// next compute.
+class KeyFilter final : public QObject {
+public:
+    KeyFilter(QLineEdit* field, bool digitsOnly) : QObject(field), digitsOnly_(digitsOnly) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* field = static_cast<QLineEdit*>(watched);
+        const QString typed = key->text();
+        if (typed.size() != 1 || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+            (key->modifiers() & Qt::ControlModifier))
+            return false;
+        const char32_t code = typed.at(0).unicode();
+        const char32_t passed =
+            digitsOnly_ ? DigitKeyFilter(code)
+                        : NumericKeyFilter(code, field->text().toStdString());
+        if (passed == code) // the field types it itself
+            return false;
+        if (passed != 0)
+            field->insert(QString(QChar(static_cast<char16_t>(passed))));
+        return true;
+    }
+
+private:
+    bool digitsOnly_;
+};
+
+} // namespace
+
+void attachNumericKeyFilter(QLineEdit* field) {
+    field->installEventFilter(new KeyFilter(field, false));
+}
+
+void attachDigitKeyFilter(QLineEdit* field) {
+    field->installEventFilter(new KeyFilter(field, true));
+}
+
+} // namespace voltaris::gui

@@ -1,0 +1,44 @@
+// The standard boxes and the failure paths of compute buttons and prompt-driven commands.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace voltaris::gui {
+
+inline const QString kResultTitle = QStringLiteral("SONUÇ");
+inline const QString kInformationTitle = QStringLiteral("BİLGİ");
+inline const QString kWarningTitle = QStringLiteral("UYARI");
+inline const QString kEnterValues = QStringLiteral("DEĞERLERİ GİRİNİZ...");
+inline const QString kEnterValue = QStringLiteral("DEĞERİ GİRİNİZ...");
+
+// "SONUÇ": the result of a prompt-driven command or a one-line answer (information icon).
+void ShowResultBox(QWidget* parent, const QString& text);
+// "BİLGİ": information or a hint (information icon).
+void ShowInformation(QWidget* parent, const QString& text);
+// "UYARI": an input warning (exclamation icon).
+void ShowWarning(QWidget* parent, const QString& text);
+
+// The compute button's failure trap. Runs `compute`; when it throws ComputeFailure (a field
+// that is not a number, a division by zero, an overflow) the compute ends there, results already
+// written stay, every empty field of `tested` turns red while the `title` box shows `message`,
+// and then every tested field gets its ordinary background back. True when `compute` finished.
+bool MissingInputWarning(QWidget* window, const QList<QLineEdit*>& tested,
+                         const std::function<void()>& compute,
+                         const QString& message = kEnterValues,
+                         const QString& title = kWarningTitle);
+
+// Asks for one value with an input prompt titled with the application's title; every ',' of the
+// answer becomes '.'. A cancelled prompt or an answer that is not a number throws
+// ComputeFailure.
+double PromptNumber(QWidget* parent, const QString& prompt);
+// The failure trap of a prompt-driven command: runs `command`; on ComputeFailure shows the
+// "UYARI" box with `message`. True when `command` finished.
+bool PromptWarning(QWidget* parent, const std::function<void()>& command,
+                   const QString& message = kEnterValue);
+
+} // namespace voltaris::gui
