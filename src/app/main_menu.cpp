@@ -61,14 +61,16 @@ void MainMenuWindow::buildMenus() {
     QMenu* fourBand = resistors->addMenu(QStringLiteral("4 Band Direnç"));
     addItem(fourBand, QStringLiteral("mn_DörtBO"), QStringLiteral("4 Band Direnç Okuma"),
             {QStringLiteral("Form5")});
-    addItem(fourBand, QStringLiteral("mn_DörtDB"), QStringLiteral("4 Band Direnç Renkleri Bulma"),
-            {QStringLiteral("Form6"), {}, {}, {QStringLiteral("Option7"), QStringLiteral("Option3")}});
+    addItem(
+        fourBand, QStringLiteral("mn_DörtDB"), QStringLiteral("4 Band Direnç Renkleri Bulma"),
+        {QStringLiteral("Form6"), {}, {}, {QStringLiteral("Option7"), QStringLiteral("Option3")}});
     resistors->addSeparator();
     QMenu* fiveBand = resistors->addMenu(QStringLiteral("5 Band Direnç"));
     addItem(fiveBand, QStringLiteral("mn_BesDO"), QStringLiteral("5 Band Direnç Okuma"),
             {QStringLiteral("Form7")});
-    addItem(fiveBand, QStringLiteral("mn_BesDB"), QStringLiteral("5 Band Direnç Renkleri Bulma"),
-            {QStringLiteral("Form6"), {}, {}, {QStringLiteral("Option6"), QStringLiteral("Option3")}});
+    addItem(
+        fiveBand, QStringLiteral("mn_BesDB"), QStringLiteral("5 Band Direnç Renkleri Bulma"),
+        {QStringLiteral("Form6"), {}, {}, {QStringLiteral("Option6"), QStringLiteral("Option3")}});
     resistors->addSeparator();
     QMenu* sixBand = resistors->addMenu(QStringLiteral("6 Band Direnç"));
     addItem(sixBand, QStringLiteral("mn_AltıDO"), QStringLiteral("6 Band Direnç Okuma"),
@@ -94,7 +96,8 @@ void MainMenuWindow::buildMenus() {
             {QStringLiteral("Form43")});
 
     QMenu* lowVoltage = bar->addMenu(QStringLiteral("&Alçak Gerilim"));
-    addItem(lowVoltage, QStringLiteral("Mn_GUCAC"), QStringLiteral("Güçlerin Bir Birine Çevirilmesi"),
+    addItem(lowVoltage, QStringLiteral("Mn_GUCAC"),
+            QStringLiteral("Güçlerin Bir Birine Çevirilmesi"),
             {QStringLiteral("Form30"), {QStringLiteral("Command3")}, {QStringLiteral("Command4")}});
     const struct {
         const char* name;
@@ -102,7 +105,8 @@ void MainMenuWindow::buildMenus() {
         Opening opening;
     } lowVoltageItems[] = {
         {"mn_AltGüc", "Alternatif Akımda Güç Hesaplanması", {QStringLiteral("Form21")}},
-        {"mn_GücKat", "Alternatif Akımda Endüktif Alıcının Güç Katsayısının Düzeltilmesi",
+        {"mn_GücKat",
+         "Alternatif Akımda Endüktif Alıcının Güç Katsayısının Düzeltilmesi",
          {QStringLiteral("Form22")}},
         {"mn_TesKom", "Komple Tesis Kompanzasyonu", {QStringLiteral("Form27")}},
         {"mn_gerDüş",
@@ -119,11 +123,11 @@ void MainMenuWindow::buildMenus() {
     }
 
     QMenu* mediumVoltage = bar->addMenu(QStringLiteral("&Orta Gerilim"));
-    addItem(mediumVoltage, QStringLiteral("mn_OGGERD"), QStringLiteral("OG Gerilim Düşümü Hesaplama"),
-            {QStringLiteral("Form33")});
+    addItem(mediumVoltage, QStringLiteral("mn_OGGERD"),
+            QStringLiteral("OG Gerilim Düşümü Hesaplama"), {QStringLiteral("Form33")});
     mediumVoltage->addSeparator();
-    addItem(mediumVoltage, QStringLiteral("mn_OGKISAD"), QStringLiteral("OG 3 Faz Kısa Devre Hesabı"),
-            {QStringLiteral("Form41")});
+    addItem(mediumVoltage, QStringLiteral("mn_OGKISAD"),
+            QStringLiteral("OG 3 Faz Kısa Devre Hesabı"), {QStringLiteral("Form41")});
 
     QMenu* extras = bar->addMenu(QStringLiteral("&Ek Hesaplamalar"));
     const struct {

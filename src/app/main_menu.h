@@ -14,9 +14,9 @@ namespace voltaris::app {
 // What an entry of the main menu opens, and the adjustments made right after the window shows.
 struct Opening {
     QString form;
-    QStringList shown = {};    // controls made visible
-    QStringList hidden = {};   // controls made invisible
-    QStringList selected = {}; // option buttons chosen
+    QStringList shown = {};                  // controls made visible
+    QStringList hidden = {};                 // controls made invisible
+    QStringList selected = {};               // option buttons chosen
     std::function<void(QWidget*)> then = {}; // any further set-up by the opener
 };
 

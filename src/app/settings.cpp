@@ -28,6 +28,8 @@ void storeNumber(const QString& key, double value) {
     store().setValue(kSection + key, QString::fromStdString(NumberText(value)));
 }
 
-QString settingsLocation() { return QFileInfo(store().fileName()).absolutePath(); }
+QString settingsLocation() {
+    return QFileInfo(store().fileName()).absolutePath();
+}
 
 } // namespace voltaris::app

@@ -12,7 +12,9 @@ namespace {
 
 constexpr char32_t kBackspace = 8;
 
-bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool isDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
 
 // A finite double as its decimal digits (no leading or trailing zeros) and the power of ten of
 // the first digit: 1234.5 is {"12345", 3}, 0.05 is {"5", -2}.
@@ -100,8 +102,8 @@ std::string scaledWholeDigits(const Decimal& d, int places) {
             firstDropped = d.digits[0];
     } else {
         for (int i = 0; i < pointAt; ++i)
-            whole += i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)]
-                                                           : '0';
+            whole +=
+                i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0';
         if (pointAt < static_cast<int>(d.digits.size()))
             firstDropped = d.digits[static_cast<std::size_t>(pointAt)];
     }
@@ -129,7 +131,9 @@ char32_t NumericKeyFilter(char32_t key, std::string_view text) {
     return c;
 }
 
-char32_t DigitKeyFilter(char32_t key) { return key == kBackspace || isDigit(key) ? key : 0; }
+char32_t DigitKeyFilter(char32_t key) {
+    return key == kBackspace || isDigit(key) ? key : 0;
+}
 
 std::optional<double> TryReadNumber(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
@@ -142,8 +146,7 @@ std::optional<double> TryReadNumber(std::string_view text) {
     const std::size_t mantissaStart = i;
     int digits = 0;
     int points = 0;
-    for (; i < text.size() && (isDigit(static_cast<unsigned char>(text[i])) || text[i] == '.');
-         ++i)
+    for (; i < text.size() && (isDigit(static_cast<unsigned char>(text[i])) || text[i] == '.'); ++i)
         text[i] == '.' ? ++points : ++digits;
     if (digits == 0 || points > 1)
         return std::nullopt;
@@ -201,9 +204,13 @@ double RoundHalfEven(double value, int decimals) {
     return rounded;
 }
 
-std::string NumberText(double value) { return displayText(toDecimal(value, 15)); }
+std::string NumberText(double value) {
+    return displayText(toDecimal(value, 15));
+}
 
-std::string RoundTripText(double value) { return displayText(toDecimal(value, 0)); }
+std::string RoundTripText(double value) {
+    return displayText(toDecimal(value, 0));
+}
 
 std::string ResultText(double value, int decimals) {
     return NumberText(RoundHalfEven(value, decimals));
@@ -216,7 +223,8 @@ std::string FormatNumber(double value, NumberPattern pattern) {
     const bool negative = d.negative && whole != "0";
     if (whole.size() < static_cast<std::size_t>(places) + 1)
         whole.insert(0, static_cast<std::size_t>(places) + 1 - whole.size(), '0');
-    const std::string integerPart = whole.substr(0, whole.size() - static_cast<std::size_t>(places));
+    const std::string integerPart =
+        whole.substr(0, whole.size() - static_cast<std::size_t>(places));
     const std::string fraction = whole.substr(integerPart.size());
     std::string out = negative ? "-" : "";
     switch (pattern) {
@@ -256,7 +264,9 @@ double Log(double value) {
     return Finite(std::log(value));
 }
 
-double Pow(double base, double exponent) { return Finite(std::pow(base, exponent)); }
+double Pow(double base, double exponent) {
+    return Finite(std::pow(base, exponent));
+}
 
 } // namespace checked
 

@@ -62,10 +62,10 @@ std::string FormatNumber(double value, NumberPattern pattern);
 // Checked arithmetic: every operation whose result is not a finite number throws
 // ComputeFailure, as the original program's run-time errors did.
 namespace checked {
-double Finite(double value);        // value itself, when finite
-double Div(double a, double b);     // a / b; b == 0 fails even when a == 0
-double Sqrt(double value);          // value < 0 fails
-double Log(double value);           // natural logarithm; value <= 0 fails
+double Finite(double value);    // value itself, when finite
+double Div(double a, double b); // a / b; b == 0 fails even when a == 0
+double Sqrt(double value);      // value < 0 fails
+double Log(double value);       // natural logarithm; value <= 0 fails
 double Pow(double base, double exponent);
 } // namespace checked
 

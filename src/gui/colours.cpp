@@ -24,7 +24,8 @@ void setMeaningColour(QWidget* control, std::optional<QColor> colour) {
         if (!control->property(kOrdinaryProperty).isValid())
             control->setProperty(kOrdinaryProperty, control->palette().color(role));
         QPalette palette = control->palette();
-        palette.setColor(role, colour.value_or(control->property(kOrdinaryProperty).value<QColor>()));
+        palette.setColor(role,
+                         colour.value_or(control->property(kOrdinaryProperty).value<QColor>()));
         control->setPalette(palette);
     }
     control->setProperty(kColourProperty, colour ? QVariant(*colour) : QVariant());

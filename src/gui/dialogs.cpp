@@ -73,6 +73,8 @@ Dialogs& Dialogs::current() {
     return installed ? *installed : qtDialogs;
 }
 
-void Dialogs::install(Dialogs* dialogs) { installed = dialogs; }
+void Dialogs::install(Dialogs* dialogs) {
+    installed = dialogs;
+}
 
 } // namespace voltaris::gui

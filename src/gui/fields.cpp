@@ -77,7 +77,9 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
     return item;
 }
 
-FieldGrid::FieldGrid(QWidget* parent) : QGridLayout(parent) { setColumnStretch(1, 1); }
+FieldGrid::FieldGrid(QWidget* parent) : QGridLayout(parent) {
+    setColumnStretch(1, 1);
+}
 
 QLineEdit* FieldGrid::addInput(const QString& name, const QString& label, const QString& unit,
                                const QString& toolTip) {
@@ -92,8 +94,8 @@ QLineEdit* FieldGrid::addResult(const QString& name, const QString& label, const
     return field;
 }
 
-QComboBox* FieldGrid::addList(const QString& name, const QString& label,
-                              const QStringList& entries, int initialIndex) {
+QComboBox* FieldGrid::addList(const QString& name, const QString& label, const QStringList& entries,
+                              int initialIndex) {
     auto* list = new QComboBox;
     list->setObjectName(name);
     list->setAccessibleName(label);

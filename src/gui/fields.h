@@ -44,8 +44,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
 
 // The row of command buttons at the bottom: compute, report, clear, then, at the right end, the
 // leaving buttons ("Bu Bölümü Kapat", "Ana Menüye Dön").
-QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands,
-                           const QList<QPushButton*>& leaving);
+QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands, const QList<QPushButton*>& leaving);
 
 // A menu item with its control name.
 QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);

@@ -28,9 +28,8 @@ protected:
             (key->modifiers() & Qt::ControlModifier))
             return false;
         const char32_t code = typed.at(0).unicode();
-        const char32_t passed =
-            digitsOnly_ ? DigitKeyFilter(code)
-                        : NumericKeyFilter(code, field->text().toStdString());
+        const char32_t passed = digitsOnly_ ? DigitKeyFilter(code)
+                                            : NumericKeyFilter(code, field->text().toStdString());
         if (passed == code) // the field types it itself
             return false;
         if (passed != 0)

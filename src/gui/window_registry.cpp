@@ -13,7 +13,9 @@ void WindowRegistry::add(const QString& form, Factory factory) {
     factories_[form] = std::move(factory);
 }
 
-bool WindowRegistry::has(const QString& form) const { return factories_.count(form) > 0; }
+bool WindowRegistry::has(const QString& form) const {
+    return factories_.count(form) > 0;
+}
 
 QWidget* WindowRegistry::window(const QString& form) {
     if (QWidget* existingWindow = existing(form))
@@ -40,6 +42,8 @@ void WindowRegistry::destroyAll() {
     order_.clear();
 }
 
-QWidget* window(const QString& form) { return WindowRegistry::instance().window(form); }
+QWidget* window(const QString& form) {
+    return WindowRegistry::instance().window(form);
+}
 
 } // namespace voltaris::gui

@@ -83,9 +83,8 @@ TEST(OhmsLaw, ReportFollowsTheCaseAndTheFieldTexts) {
     Compute(1, fields);
     EXPECT_EQ(ReportLines(1, fields),
               (std::vector<std::string>{"Ohm ve Watt Kanunu Hesabı:", "Gerilim: 10", "Akım: 2", "",
-                                        "Direnç = Gerilim / Akım", "Direnç = 10 / 2",
-                                        "Direnç = 5", "", "Güç = Gerilim x Akım", "Güç = 10 x 2",
-                                        "Güç = 20"}));
+                                        "Direnç = Gerilim / Akım", "Direnç = 10 / 2", "Direnç = 5",
+                                        "", "Güç = Gerilim x Akım", "Güç = 10 x 2", "Güç = 20"}));
 
     Fields rp = given("3", "1");
     Compute(9, rp);

@@ -146,8 +146,7 @@ void Compute(int caseCode, Fields& f) {
 
 std::vector<std::string> ReportLines(int caseCode, const Fields& fields) {
     const ReportLayout& layout = kReportLayouts.at(static_cast<std::size_t>(caseCode - 1));
-    std::vector<std::string> lines = {"Ohm ve Watt Kanunu Hesabı:",
-                                      layout.firstLabel + fields[1],
+    std::vector<std::string> lines = {"Ohm ve Watt Kanunu Hesabı:", layout.firstLabel + fields[1],
                                       layout.secondLabel + fields[2], ""};
     for (std::size_t i = 0; i < layout.formulas.size(); ++i) {
         if (i == 3)

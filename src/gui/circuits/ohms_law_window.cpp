@@ -56,8 +56,8 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
     };
     const bool conversionBuilt = WindowRegistry::instance().has(kQuantityConversionForm);
     for (const auto& item : conversionItems) {
-        QAction* action = addMenuItem(conversions, QString::fromUtf8(item.name),
-                                      QString::fromUtf8(item.caption));
+        QAction* action =
+            addMenuItem(conversions, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
         action->setEnabled(conversionBuilt);
         const int page = item.page;
         connect(action, &QAction::triggered, this, [this, page] { showQuantityConversion(page); });
@@ -67,20 +67,20 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
                         QStringLiteral("İletkenlik-Siemens(Direnç'in Tersi) Değerini Hesaplama")),
             &QAction::triggered, this, [this] {
                 PromptWarning(this, [this] {
-                    const double resistance = PromptNumber(
-                        this, QString::fromStdString(ohms_law::kConductancePrompt));
-                    ShowResultBox(this, QString::fromStdString(
-                                            ohms_law::ConductanceMessage(resistance)));
+                    const double resistance =
+                        PromptNumber(this, QString::fromStdString(ohms_law::kConductancePrompt));
+                    ShowResultBox(this,
+                                  QString::fromStdString(ohms_law::ConductanceMessage(resistance)));
                 });
             });
     connect(addMenuItem(extras, QStringLiteral("mn_SDenDir"),
                         QStringLiteral("Siemens Değerini Biliyorum Direnç Değerini Bulacağım")),
             &QAction::triggered, this, [this] {
                 PromptWarning(this, [this] {
-                    const double conductance = PromptNumber(
-                        this, QString::fromStdString(ohms_law::kResistancePrompt));
-                    ShowResultBox(this, QString::fromStdString(
-                                            ohms_law::ResistanceMessage(conductance)));
+                    const double conductance =
+                        PromptNumber(this, QString::fromStdString(ohms_law::kResistancePrompt));
+                    ShowResultBox(this,
+                                  QString::fromStdString(ohms_law::ResistanceMessage(conductance)));
                 });
             });
     layout->setMenuBar(menuBar);
@@ -104,14 +104,14 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
     layout->addLayout(inputs);
 
     auto* results = new FieldGrid;
-    text_[3] = results->addResult(QStringLiteral("Text3"), QStringLiteral("GERİLİM"),
-                                  QStringLiteral("V"));
-    text_[4] = results->addResult(QStringLiteral("Text4"), QStringLiteral("AKIM"),
-                                  QStringLiteral("A"));
+    text_[3] =
+        results->addResult(QStringLiteral("Text3"), QStringLiteral("GERİLİM"), QStringLiteral("V"));
+    text_[4] =
+        results->addResult(QStringLiteral("Text4"), QStringLiteral("AKIM"), QStringLiteral("A"));
     text_[5] = makeResult(QStringLiteral("Text5"), QStringLiteral("DİRENÇ"));
     results->addRow(QStringLiteral("DİRENÇ"), text_[5], ohmUnit());
-    text_[6] = results->addResult(QStringLiteral("Text6"), QStringLiteral("GÜÇ"),
-                                  QStringLiteral("W"));
+    text_[6] =
+        results->addResult(QStringLiteral("Text6"), QStringLiteral("GÜÇ"), QStringLiteral("W"));
     layout->addLayout(results);
 
     compute_ = makeButton(QStringLiteral("Command1"), QStringLiteral("HESAPLA"));
@@ -205,6 +205,8 @@ void OhmsLawWindow::checkSelection() {
     }
 }
 
-void OhmsLawWindow::showQuantityConversion(int page) { openCompanion(kQuantityConversionForm, page); }
+void OhmsLawWindow::showQuantityConversion(int page) {
+    openCompanion(kQuantityConversionForm, page);
+}
 
 } // namespace voltaris::gui

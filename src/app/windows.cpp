@@ -1,0 +1,17 @@
+#include "app/main_menu.h"
+#include "app/startup.h"
+#include "gui/circuits/circuit_windows.h"
+#include "gui/codes/code_windows.h"
+#include "gui/navigation.h"
+#include "gui/window_registry.h"
+
+namespace voltaris::app {
+
+void registerWindows() {
+    gui::WindowRegistry& registry = gui::WindowRegistry::instance();
+    registry.add(gui::kMainMenuForm, [] { return new MainMenuWindow; });
+    gui::registerCircuitWindows(registry);
+    gui::registerCodeWindows(registry);
+}
+
+} // namespace voltaris::app
