@@ -1,46 +1,132 @@
 #include "app/main_menu.h"
 
+#include "app/about_window.h"
+#include "app/angle_command.h"
+#include "app/section_menus.h"
+#include "app/settings.h"
+#include "core/shell/shell_texts.h"
+#include "gui/dialogs.h"
 #include "gui/fields.h"
 #include "gui/navigation.h"
 #include "gui/window_registry.h"
 
-#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QVBoxLayout>
 
 namespace voltaris::app {
 
 using gui::WindowRegistry;
 
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Banner positions are kept in twips, as the banner's steps and wrap are given: 15 twips to the
+// pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+} // namespace
+
 MainMenuWindow::MainMenuWindow() {
     setObjectName(gui::kMainMenuForm);
     setWindowTitle(QStringLiteral("Voltaris-Ana Menü"));
     auto* central = new QWidget;
-    auto* grid = new QGridLayout(central);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildBanner());
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
     setCentralWidget(central);
     buildMenus();
     buildButtons(grid);
+    buildStatusBar();
+    buildTrayMenu();
+
+    auto* exit = findChild<QPushButton*>(QStringLiteral("Command6"));
+    exit->setToolTip(QStringLiteral("Programı KAPAT'IR..."));
+    connect(exit, &QPushButton::clicked, this, &MainMenuWindow::askToExit);
+}
+
+MainMenuWindow::~MainMenuWindow() = default;
+
+bool MainMenuWindow::load() {
+    // One running program per settings folder: the lock file names the process holding it, so
+    // that a lock left by a program that crashed is taken over.
+    const QString folder = settingsLocation();
+    QDir().mkpath(folder);
+    instanceLock_ =
+        std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("VOLTARIS_V2.3.lock")));
+    instanceLock_->setStaleLockTime(0); // a running program's lock never grows stale
+    if (!instanceLock_->tryLock(0) && instanceLock_->error() == QLockFile::LockFailedError) {
+        instanceLock_.reset();
+        gui::Dialogs::current().message(this, gui::kApplicationTitle, qs(shell::kAlreadyRunning),
+                                        gui::BoxIcon::Exclamation);
+        return false;
+    }
+    // A folder where no lock can be written at all does not keep the program from running.
+
+    const double runs = storedNumber(kRunCountKey) + 1;
+    addTrayIcon();
+    storeNumber(kRunCountKey, runs);
+    return true;
 }
 
 void MainMenuWindow::open(const Opening& opening) {
-    QWidget* tool = gui::openTool(this, opening.form);
-    gui::adjustControls(tool, opening.shown, opening.hidden);
-    for (const QString& name : opening.selected)
-        if (auto* option = tool->findChild<QAbstractButton*>(name))
-            option->setChecked(true);
-    if (opening.then)
-        opening.then(tool);
+    openFrom(this, opening);
 }
 
-QAbstractButton* MainMenuWindow::addButton(QGridLayout* grid, int index, const QString& name,
-                                           const QString& caption, const Opening& opening) {
-    QPushButton* button = gui::makeButton(name, caption);
-    button->setEnabled(WindowRegistry::instance().has(opening.form));
-    connect(button, &QPushButton::clicked, this, [this, opening] { open(opening); });
-    // Two columns, read row by row in the order of the buttons' numbers.
-    grid->addWidget(button, index / 2, index % 2);
-    return button;
+void MainMenuWindow::askToExit() {
+    if (!gui::Dialogs::current().question(this, qs(shell::kExitTitle), qs(shell::kExitQuestion),
+                                          gui::BoxIcon::Question)) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    leave();
+}
+
+void MainMenuWindow::leave() {
+    if (tray_)
+        tray_->hide();
+    const WindowRegistry& registry = WindowRegistry::instance();
+    for (const QString& form : registry.created())
+        if (QWidget* window = registry.existing(form))
+            window->hide();
+    // Without a running event loop (a test driving the windows) this does nothing; the windows
+    // stay, hidden, for their owner to destroy.
+    QCoreApplication::quit();
+}
+
+void MainMenuWindow::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the main menu goes only through the exit question
+    askToExit();
+}
+
+void MainMenuWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The main menu is on the screen: the pop-up menu offers to put it away, not to bring it back.
+    minimise_->setEnabled(true);
+    restore_->setEnabled(false);
+    date_->setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    bannerTimer_->start();
+}
+
+void MainMenuWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    bannerTimer_->stop(); // nobody sees the banner
 }
 
 QAction* MainMenuWindow::addItem(QMenu* menu, const QString& name, const QString& caption,
@@ -49,6 +135,90 @@ QAction* MainMenuWindow::addItem(QMenu* menu, const QString& name, const QString
     item->setEnabled(WindowRegistry::instance().has(opening.form));
     connect(item, &QAction::triggered, this, [this, opening] { open(opening); });
     return item;
+}
+
+QWidget* MainMenuWindow::buildBanner() {
+    auto* strip = new QWidget;
+    banner_ =
+        gui::makeLabel(QStringLiteral("Label5"), qs(shell::kBannerPrefix) + qs(shell::kCredit));
+    banner_->setParent(strip);
+    QFont font = banner_->font();
+    font.setBold(true);
+    banner_->setFont(font);
+    banner_->adjustSize();
+    strip->setMinimumHeight(banner_->height());
+    bannerTimer_ = new QTimer(this);
+    bannerTimer_->setObjectName(QStringLiteral("Timer1"));
+    bannerTimer_->setInterval(20);
+    connect(bannerTimer_, &QTimer::timeout, this, &MainMenuWindow::moveBanner);
+    moveBanner();
+    return strip;
+}
+
+void MainMenuWindow::moveBanner() {
+    bannerLeftTwips_ = shell::BannerTick(bannerLeftTwips_);
+    banner_->move(bannerLeftTwips_ / kTwipsPerPixel, 0);
+}
+
+void MainMenuWindow::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->addWidget(gui::makeLabel(QStringLiteral("Panel1"),
+                                  QStringLiteral("Voltaris V2.3 - ") + qs(shell::kCredit)),
+                   1);
+    bar->addPermanentWidget(
+        gui::makeLabel(QStringLiteral("Panel2"), QStringLiteral("     NumLock Tuşu    ")));
+    date_ = gui::makeLabel(QStringLiteral("Panel3"),
+                           QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    bar->addPermanentWidget(date_);
+}
+
+void MainMenuWindow::buildTrayMenu() {
+    trayMenu_ = new QMenu(QStringLiteral("Voltaris-MENÜ"), this);
+    trayMenu_->setObjectName(QStringLiteral("smenü"));
+    QAction* about =
+        gui::addMenuItem(trayMenu_, QStringLiteral("ssim"), QStringLiteral("Hakkında"));
+    about->setEnabled(WindowRegistry::instance().has(kAboutForm));
+    trayMenu_->setDefaultAction(about); // drawn in bold
+    connect(about, &QAction::triggered, this, [this] { open({kAboutForm}); });
+    trayMenu_->addSeparator();
+    minimise_ = gui::addMenuItem(trayMenu_, QStringLiteral("snor"),
+                                 QStringLiteral("Ana Menüyü Simge Durumuna Getir"));
+    connect(minimise_, &QAction::triggered, this, [this] {
+        hide();
+        restore_->setEnabled(true);
+        minimise_->setEnabled(false);
+    });
+    restore_ = gui::addMenuItem(trayMenu_, QStringLiteral("ekran"),
+                                QStringLiteral("Ana Menüyü Bölümünü Ekrana Döndür"));
+    connect(restore_, &QAction::triggered, this, [this] {
+        show();
+        raise();
+        activateWindow();
+    });
+    trayMenu_->addSeparator();
+    connect(
+        gui::addMenuItem(trayMenu_, QStringLiteral("mn_Kapat"), QStringLiteral("Programı KAPAT")),
+        &QAction::triggered, this, &MainMenuWindow::askToExit);
+}
+
+void MainMenuWindow::addTrayIcon() {
+    tray_ = new QSystemTrayIcon(windowIcon(), this);
+    tray_->setObjectName(QStringLiteral("TrayIcon"));
+    tray_->setToolTip(QStringLiteral("VOLTARIS"));
+    tray_->setContextMenu(trayMenu_); // the right button pops it up
+    connect(tray_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::DoubleClick &&
+                    WindowRegistry::instance().has(kAboutForm))
+                    open({kAboutForm});
+            });
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return; // no notification area: the main menu stays in the task list and works as ever
+    tray_->show();
+    // The icon stands in for the main menu in the task list.
+    setWindowFlag(Qt::Tool, true);
 }
 
 void MainMenuWindow::buildMenus() {
@@ -155,10 +325,10 @@ void MainMenuWindow::buildMenus() {
                 item.opening);
     }
     extras->addSeparator();
-    QAction* trigonometry = gui::addMenuItem(extras, QStringLiteral("mn_trigonometri"),
-                                             QStringLiteral("Açı Değerinden Trigonometrik "
-                                                            "Dönüşümler"));
-    trigonometry->setEnabled(false); // the angle message comes with the trigonometry routines
+    // No window: the angle prompt and its message, the main menu staying as it is.
+    connect(gui::addMenuItem(extras, QStringLiteral("mn_trigonometri"),
+                             QStringLiteral("Açı Değerinden Trigonometrik Dönüşümler")),
+            &QAction::triggered, this, [this] { askAngle(this); });
 
     QMenu* about = bar->addMenu(QStringLiteral("&Hakkında"));
     addItem(about, QStringLiteral("mn_Hakkında"), QStringLiteral("&Hakkında"),
@@ -166,12 +336,11 @@ void MainMenuWindow::buildMenus() {
 }
 
 void MainMenuWindow::buildButtons(QGridLayout* grid) {
-    const Opening resistorCodes{QStringLiteral("Form2")};
     const struct {
         const char* caption;
         Opening opening;
     } buttons[] = {
-        {"Direnç Kodları Okuma", resistorCodes},
+        {"Direnç Kodları Okuma", codeMenuOpening(CodeMenu::Resistors)},
         {"Ohm ve Watt Kanunu", {QStringLiteral("Form9")}},
         {"Elektrik ve Elektronik'te Kullanılan Kavramlar Arası Dönüşüm",
          {QStringLiteral("Form10"),
@@ -180,22 +349,22 @@ void MainMenuWindow::buildButtons(QGridLayout* grid) {
         {"Bir İletken'in Direncini Hesaplama", {QStringLiteral("Form11")}},
         {"Kablo ve İletken Kesit Hesaplama",
          {QStringLiteral("Form31"), {QStringLiteral("Command2")}, {QStringLiteral("Command8")}}},
-        {"KAPAT", {}},
+        {"KAPAT", {}}, // the exit question, below,
         {"Eş Değer Direnç , Bobin ve Kondansatör  Hesaplama ve Üçgen-Yıldız,Yıldız-Üçgen "
          "Dönüşümleri",
          {QStringLiteral("Form14")}},
         {"Bara Hesaplama", {QStringLiteral("Form53")}},
-        {"Kondansatör Kodları Okuma", {QStringLiteral("Form2")}},
-        {"Orta Gerilim Hesaplamaları", {QStringLiteral("Form40")}},
+        {"Kondansatör Kodları Okuma", codeMenuOpening(CodeMenu::Capacitors)},
+        {"Orta Gerilim Hesaplamaları", toolGroupOpening(ToolGroup::MediumVoltage)},
         {"Alçak Gerilim Hesaplamaları", {QStringLiteral("Form23")}},
         {"Trifaze Jeneratör Hesaplama",
          {QStringLiteral("Form34"), {QStringLiteral("Command2")}, {QStringLiteral("Command11")}}},
         {"LED'e Bağlanacak Seri Direnç'i Hesaplama", {QStringLiteral("Form15")}},
-        {"Bobin Hesaplamaları", {QStringLiteral("Form40")}},
+        {"Bobin Hesaplamaları", toolGroupOpening(ToolGroup::Coils)},
         {"Topraklama Hesaplama", {QStringLiteral("Form36")}},
         {"Elektronik Elemanların Kataloğlarını İnternet'te Arama", {QStringLiteral("Form20")}},
-        {"Şebeke Dağıtım Elemanları Hesaplamaları", {QStringLiteral("Form40")}},
-        {"Kablolar İle İlgili Diğer Hesaplamalar", {QStringLiteral("Form40")}},
+        {"Şebeke Dağıtım Elemanları Hesaplamaları", toolGroupOpening(ToolGroup::Distribution)},
+        {"Kablolar İle İlgili Diğer Hesaplamalar", toolGroupOpening(ToolGroup::Cables)},
         {"İletkenlerin Direnç Değerlerinin Sıcaklıkla Değişimini Hesaplama ",
          {QStringLiteral("Form28"), {QStringLiteral("Command3")}, {QStringLiteral("Command4")}}},
         {"Kurulu Güç ve Talep Güç Hesaplama", {QStringLiteral("Form44")}},
@@ -205,7 +374,12 @@ void MainMenuWindow::buildButtons(QGridLayout* grid) {
     int index = 0;
     for (const auto& button : buttons) {
         const QString name = QStringLiteral("Command%1").arg(index + 1);
-        addButton(grid, index, name, QString::fromUtf8(button.caption), button.opening);
+        const QString caption = QString::fromUtf8(button.caption);
+        QPushButton* command = button.opening.form.isEmpty()
+                                   ? gui::makeButton(name, caption)
+                                   : makeOpeningButton(this, name, caption, button.opening);
+        // Two columns, read row by row in the order of the buttons' numbers.
+        grid->addWidget(command, index / 2, index % 2);
         ++index;
     }
 }

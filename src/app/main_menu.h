@@ -1,40 +1,67 @@
-// "Voltaris-Ana Menü": the buttons and menus that open every tool.
+// "Voltaris-Ana Menü": the buttons and menus that open every tool, the scrolling banner, the
+// status bar, the notification-area icon with its pop-up menu, and the exit question.
 #pragma once
 
-#include <QMainWindow>
-#include <QStringList>
-#include <functional>
+#include "app/opening.h"
 
-class QAbstractButton;
+#include <QMainWindow>
+#include <memory>
+
 class QAction;
 class QGridLayout;
+class QLabel;
+class QLockFile;
+class QMenu;
+class QSystemTrayIcon;
+class QTimer;
 
 namespace voltaris::app {
-
-// What an entry of the main menu opens, and the adjustments made right after the window shows.
-struct Opening {
-    QString form;
-    QStringList shown = {};                  // controls made visible
-    QStringList hidden = {};                 // controls made invisible
-    QStringList selected = {};               // option buttons chosen
-    std::function<void(QWidget*)> then = {}; // any further set-up by the opener
-};
 
 class MainMenuWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainMenuWindow();
+    ~MainMenuWindow() override;
+
+    // The rest of the main menu's load step: refuses a second running instance (the warning box,
+    // then false: the program must end, nothing stored), counts the run, adds the notification-
+    // area icon and leaves the task list where the platform allows it.
+    bool load();
 
     // Opens `opening` as the main menu does: the tool shows, the main menu hides.
     void open(const Opening& opening);
+    // "Programdan Çıkmak İstiyormusunuz?": "Hayır" shows the main menu again, "Evet" ends the
+    // program.
+    void askToExit();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
-    QAbstractButton* addButton(QGridLayout* grid, int index, const QString& name,
-                               const QString& caption, const Opening& opening);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      const Opening& opening);
     void buildMenus();
     void buildButtons(QGridLayout* grid);
+    QWidget* buildBanner();
+    void buildStatusBar();
+    void buildTrayMenu();
+    void addTrayIcon();
+    void moveBanner();
+    // Removes the icon, hides every window and leaves the event loop; the windows are unloaded
+    // when the program ends.
+    void leave();
+
+    QLabel* banner_ = nullptr;
+    QTimer* bannerTimer_ = nullptr;
+    int bannerLeftTwips_ = 0;
+    QLabel* date_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    QAction* minimise_ = nullptr; // "snor"
+    QAction* restore_ = nullptr;  // "ekran"
+    QSystemTrayIcon* tray_ = nullptr;
+    std::unique_ptr<QLockFile> instanceLock_;
 };
 
 } // namespace voltaris::app

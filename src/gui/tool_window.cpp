@@ -5,7 +5,8 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
 
 namespace voltaris::gui {
 
@@ -47,6 +48,12 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
         returnButton_->click();
     else
         hide();
+}
+
+void ToolWindow::showEvent(QShowEvent* event) {
+    if (layout() && layout()->menuBar())
+        setMinimumWidth(std::max(minimumWidth(), layout()->menuBar()->sizeHint().width()));
+    QWidget::showEvent(event);
 }
 
 } // namespace voltaris::gui

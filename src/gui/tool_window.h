@@ -7,6 +7,7 @@
 
 class QAbstractButton;
 class QCloseEvent;
+class QShowEvent;
 
 namespace voltaris::gui {
 
@@ -27,6 +28,8 @@ protected:
                            QList<QAbstractButton*> hiddenAsCompanion = {});
     // The title bar's close button does what the visible leaving button does.
     void closeEvent(QCloseEvent* event) override;
+    // The window is never narrower than its menu bar, whose menus all stay in sight.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QAbstractButton* returnButton_ = nullptr;

@@ -1,0 +1,20 @@
+#include "app/angle_command.h"
+
+#include "core/circuits/trigonometry.h"
+#include "gui/dialogs.h"
+#include "gui/messages.h"
+
+namespace voltaris::app {
+
+void askAngle(QWidget* parent) {
+    gui::PromptWarning(parent, [parent] {
+        const double degrees = gui::PromptNumber(
+            parent, QString::fromUtf8(trigonometry::kAnglePrompt.data(),
+                                      qsizetype(trigonometry::kAnglePrompt.size())));
+        gui::Dialogs::current().message(parent, gui::kApplicationTitle,
+                                        QString::fromStdString(trigonometry::AngleMessage(degrees)),
+                                        gui::BoxIcon::Information);
+    });
+}
+
+} // namespace voltaris::app
