@@ -1,0 +1,158 @@
+#include "gui/circuits/awg_window.h"
+
+#include "core/circuits/awg_conversion.h"
+#include "gui/fields.h"
+#include "gui/live.h"
+#include "gui/messages.h"
+#include "gui/navigation.h"
+#include "gui/window_registry.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <string>
+
+namespace voltaris::gui {
+
+namespace {
+
+const QString kUnitConversionForm = QStringLiteral("Form12");
+const QString kAuxiliaryForm = QStringLiteral("Form25");
+// The auxiliary calculations page of a multi-wire conductor's section.
+constexpr int kMultiWireSectionPage = 12;
+
+// A menu command that asks one value and answers with the core's message.
+struct PromptCommand {
+    const char* name;
+    const char* caption;
+    std::string_view prompt;
+    std::string (*message)(double);
+};
+
+QLabel* makeNames(const QString& name, const QString& toolTip) {
+    QLabel* names = makeLabel(name, {});
+    names->setToolTip(toolTip);
+    names->setWordWrap(true);
+    return names;
+}
+
+} // namespace
+
+AwgWindow::AwgWindow()
+    : ToolWindow(QStringLiteral("Form54"), QStringLiteral("AWG Metrik Dönüşüm")) {
+    auto* layout = new QVBoxLayout(this);
+
+    auto* choice = new FieldGrid;
+    QStringList sizes;
+    for (const awg::Entry& entry : awg::Entries())
+        sizes << QString::fromUtf8(entry.size);
+    // No size is chosen at opening: the fields stay empty until the user picks one.
+    size_ =
+        choice->addList(QStringLiteral("Combo1"), QStringLiteral("AWG Kodunu Seçiniz"), sizes, -1);
+    size_->setMaxVisibleItems(static_cast<int>(sizes.size()));
+    layout->addLayout(choice);
+
+    auto* metricFrame = new QGroupBox(QStringLiteral("İletkenin Metrik Karşılıkları"));
+    auto* metric = new FieldGrid(metricFrame);
+    section_ =
+        metric->addResult(QStringLiteral("Text1"), QStringLiteral("Kesit"), QStringLiteral("mm²"));
+    diameter_ =
+        metric->addResult(QStringLiteral("Text2"), QStringLiteral("Çap"), QStringLiteral("mm"));
+    inches_ = metric->addResult(QStringLiteral("Text3"), QStringLiteral("İnç Cinsinden Çapı"));
+    layout->addWidget(metricFrame);
+
+    auto* namesFrame = new QGroupBox(QStringLiteral("Kanada Standardı Karşılığı"));
+    auto* names = new FieldGrid(namesFrame);
+    steelNames_ = makeNames(QStringLiteral("Label11"), QStringLiteral("Kanada Standardında Kuş "
+                                                                      "İsimleri"));
+    steelNames_->setAccessibleName(QStringLiteral("Çelik Özlü Alüminyum İletken Karşılığı"));
+    names->addRow(QStringLiteral("Çelik Özlü Alüminyum İletken Karşılığı"), steelNames_);
+    aluminiumNames_ = makeNames(QStringLiteral("Label13"), QStringLiteral("Kanada Standardında "
+                                                                          "Çiçek İsimleri"));
+    aluminiumNames_->setAccessibleName(QStringLiteral("Tam Alüminyum İletken Karşılığı"));
+    names->addRow(QStringLiteral("Tam Alüminyum İletken Karşılığı"), aluminiumNames_);
+    layout->addWidget(namesFrame);
+
+    auto* back = makeButton(QStringLiteral("Command1"), QStringLiteral("Ana Menüye Dön"),
+                            QStringLiteral("Bu Bölümü Kapatır"));
+    layout->addStretch(1);
+    layout->addLayout(makeButtonRow({}, {back}));
+    setLeavingButtons(back);
+    connect(back, &QPushButton::clicked, this, &AwgWindow::returnToMenu);
+
+    buildMenus();
+    new LiveRefresh(this, [this] { refresh(); });
+    size_->setFocus();
+}
+
+void AwgWindow::buildMenus() {
+    auto* menuBar = new QMenuBar(this);
+    layout()->setMenuBar(menuBar);
+    const auto addCompanion = [this](QMenu* menu, const QString& name, const QString& caption,
+                                     const QString& form, int page) {
+        QAction* item = addMenuItem(menu, name, caption);
+        item->setEnabled(WindowRegistry::instance().has(form));
+        connect(item, &QAction::triggered, this, [form, page] { openCompanion(form, page); });
+    };
+    const auto addPrompt = [this](QMenu* menu, const PromptCommand& command) {
+        connect(
+            addMenuItem(menu, QString::fromUtf8(command.name), QString::fromUtf8(command.caption)),
+            &QAction::triggered, this, [this, command] {
+                PromptWarning(
+                    this,
+                    [this, command] {
+                        const double value = PromptNumber(this, QString::fromUtf8(command.prompt));
+                        ShowResultBox(this, QString::fromStdString(command.message(value)));
+                    },
+                    QString::fromUtf8(awg::kWarning));
+            });
+    };
+
+    QMenu* units = menuBar->addMenu(QStringLiteral("Birimler Arası Çevirimi Aç"));
+    addCompanion(units, QStringLiteral("mn_uzunluk"),
+                 QStringLiteral("Uzunluk Ölçümleri Çevirisini Aç"), kUnitConversionForm, 0);
+    addCompanion(units, QStringLiteral("mn_alan"), QStringLiteral("Alan Ölçümleri Çevirisini Aç"),
+                 kUnitConversionForm, 1);
+
+    QMenu* extras = menuBar->addMenu(QStringLiteral("Ek Hesaplamalar"));
+    addPrompt(extras, {"mn_MCMtoMetrik", "MCM Metrik Çevirme", awg::kMcmPrompt, awg::McmMessage});
+    addPrompt(extras,
+              {"mn_AWGtoMetrik", "AWG Metrik Çevirme", awg::kGaugePrompt, awg::GaugeMessage});
+
+    QMenu* sections = menuBar->addMenu(QStringLiteral("İletkenin Kesitini Hesaplama"));
+    addPrompt(sections, {"mn_kesit", "İletkenlinin Kesitini Hesaplama  ", awg::kDiameterPrompt,
+                         awg::SectionMessage});
+    addCompanion(sections, QStringLiteral("mn_cokkesit"),
+                 QStringLiteral("Çok İletkenlilerde Kesit Hesaplama"), kAuxiliaryForm,
+                 kMultiWireSectionPage);
+    addPrompt(sections, {"mn_CAPC", "İletkenin Kesitini Biliyorum, Çapına Çevireceğim",
+                         awg::kSectionPrompt, awg::DiameterMessage});
+    // Every menu stays on the bar, none folded away behind the extension button.
+    const QMargins margins = layout()->contentsMargins();
+    setMinimumWidth(menuBar->sizeHint().width() + margins.left() + margins.right());
+}
+
+void AwgWindow::refresh() {
+    const std::optional<awg::Display> display = awg::Show(size_->currentText().toStdString());
+    if (!display)
+        return;
+    writeResult(section_, QString::fromStdString(display->section));
+    writeResult(diameter_, QString::fromStdString(display->diameter));
+    writeResult(inches_, QString::fromStdString(display->inches));
+    writeResult(steelNames_, QString::fromStdString(display->steelNames));
+    writeResult(aluminiumNames_, QString::fromStdString(display->aluminiumNames));
+}
+
+void AwgWindow::returnToMenu() {
+    returnToMainMenu(this);
+    // The unit conversion opened from this window's menu leaves with it.
+    if (QWidget* conversion = WindowRegistry::instance().existing(kUnitConversionForm))
+        if (auto* close = conversion->findChild<QPushButton*>(QStringLiteral("Command2"));
+            close && !close->isHidden())
+            close->click();
+}
+
+} // namespace voltaris::gui

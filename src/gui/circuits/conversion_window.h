@@ -1,0 +1,114 @@
+// The two conversion windows ("Birim'ler Arası Çeviri" and "Elektrik Ve Elektronikte
+// Kullanılan Kavramlar Arası Dönüşüm") share their build: one tab page per quantity with the unit
+// choice, the input, the "Seçilen Birim" label and one result per unit, each page refreshed by
+// its own timer; and three buttons: "Ana Menüye Dön", "Bu Bölümü Kapat" and the one that opens the
+// other conversion window in place of this one.
+#pragma once
+
+#include "gui/options.h"
+#include "gui/tool_window.h"
+
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTabWidget;
+
+namespace voltaris::gui {
+
+// What one timer tick of a page writes: the "Seçilen Birim" text and one text per result field.
+struct LiveTexts {
+    QString selectedUnit;
+    QStringList results;
+};
+
+// The texts of a core conversion, whichever window's core made them.
+template <typename CoreTexts>
+std::optional<LiveTexts> liveTexts(const std::optional<CoreTexts>& texts) {
+    if (!texts)
+        return std::nullopt;
+    LiveTexts live{QString::fromStdString(texts->selectedUnit), {}};
+    for (const auto& result : texts->results)
+        live.results << QString::fromStdString(result);
+    return live;
+}
+
+struct PageDescription {
+    QString caption;    // the tab's caption
+    QString unitsTitle; // the unit choice's frame title
+    QList<OptionGroup::Option> units;
+    int initialUnit = 0;
+    int unitColumns = 1;
+    QString input; // "Text1"
+    QString inputToolTip;
+    // One per unit, in unit order, labelled with the unit's caption; or, on a page whose labels
+    // over the input and the result follow the chosen unit, the single result field.
+    QStringList results;
+    struct UnitLabels {
+        QString input;
+        QString result;
+    };
+    QList<UnitLabels> unitLabels; // per unit, on the pages whose labels follow the choice
+    // One timer tick: the chosen unit's index and the input's text; nothing leaves every field
+    // as it is.
+    std::function<std::optional<LiveTexts>(int unit, const QString& input)> convert;
+};
+
+class ConversionPage : public QWidget {
+    Q_OBJECT
+public:
+    // `number` (from 1) names the page's labels; `above` is a further choice shown over the unit
+    // choice.
+    ConversionPage(QWidget* window, int number, const PageDescription& description,
+                   QWidget* above = nullptr);
+
+    QLineEdit* input() const { return input_; }
+    // Renames a unit: its option and its result field's label.
+    void renameUnit(int index, const QString& caption);
+
+private:
+    void refresh();
+    void showUnitLabels(int unit);
+
+    PageDescription description_;
+    OptionGroup* units_;
+    QLabel* inputLabel_;
+    QLineEdit* input_;
+    QLabel* selectedUnit_;
+    QList<QLabel*> resultLabels_;
+    QList<QLineEdit*> results_;
+};
+
+class ConversionWindow : public ToolWindow {
+    Q_OBJECT
+public:
+    void showPage(int page) override;
+
+protected:
+    // `otherForm` is the other conversion window, opened by `Command3` with `openOtherCaption`.
+    ConversionWindow(const QString& formName, const QString& title, const QString& otherForm,
+                     const QString& openOtherCaption, const QString& openOtherToolTip);
+
+    ConversionPage* addPage(const PageDescription& description, QWidget* above = nullptr);
+    QMenu* addMenu(const QString& title);
+
+private:
+    void closeCompanion();
+    void openOther();
+
+    QString otherForm_;
+    QMenuBar* menuBar_ = nullptr;
+    QTabWidget* tabs_;
+    QList<ConversionPage*> pages_;
+    QPushButton* returnButton_;
+    QPushButton* closeButton_;
+    QPushButton* openOtherButton_;
+};
+
+} // namespace voltaris::gui

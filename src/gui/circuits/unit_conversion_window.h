@@ -1,0 +1,19 @@
+// "Birim'ler Arası Çeviri": length, area, volume, mass, energy, magnetic flux and magnetic flux
+// density, each converted into every unit of its quantity as it is typed; and the distance
+// between two coordinates.
+#pragma once
+
+#include "gui/circuits/conversion_window.h"
+
+namespace voltaris::gui {
+
+class UnitConversionWindow : public ConversionWindow {
+    Q_OBJECT
+public:
+    UnitConversionWindow();
+
+private:
+    void coordinateDistance();
+};
+
+} // namespace voltaris::gui
