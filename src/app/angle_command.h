@@ -6,8 +6,9 @@ class QWidget;
 
 namespace voltaris::app {
 
-// Asks "Açı Değerini Derece Cinsinden Giriniz" and shows the angle message in a box with the
-// application's title; an answer that is not a number ends in "DEĞERİ GİRİNİZ...".
-void askAngle(QWidget* parent);
+// Asks "Açı Değerini Derece Cinsinden Giriniz" and shows the angle's message in a box with the
+// application's title; an answer that is not a number ends in "DEĞERİ GİRİNİZ...". The main menu
+// shows the trigonometric values, the power-factor panel (`table`) its "Ek Hesaplamalar" table.
+void askAngle(QWidget* parent, bool table = false);
 
 } // namespace voltaris::app

@@ -370,7 +370,7 @@ LowVoltageMenuWindow::LowVoltageMenuWindow()
         gui::makeButton(QStringLiteral("Command5"),
                         QStringLiteral("Cosinüs Değerini Açı Derecesini Vererek Hesaplayacağım"),
                         QStringLiteral("Trigonometrik Hesaplar"));
-    connect(fromAngle, &QPushButton::clicked, this, [this] { askAngle(this); });
+    connect(fromAngle, &QPushButton::clicked, this, [this] { askAngle(this, true); });
     panelLayout->addWidget(fromPower);
     panelLayout->addWidget(fromMeters);
     panelLayout->addWidget(fromAngle);

@@ -64,13 +64,27 @@ std::string TrigTable(std::string_view radians) {
            NumberText(v.cosec);
 }
 
-std::string AngleMessage(double degrees) {
-    const double k = 4 * std::atan(1.0) / 180;
-    // The angle goes to the report as its 15-digit text, so that 90 and 270 degrees arrive as
-    // the stored quarter turns.
+namespace {
+
+// The angle goes to the tables as its 15-digit text in radians, so that 90 and 270 degrees
+// arrive as the stored quarter turns.
+std::string RadiansText(double degrees) {
+    return NumberText(degrees * (4 * std::atan(1.0) / 180));
+}
+
+std::string AngleHeading(double degrees) {
     return "Bu " + NumberText(degrees) +
-           " Derecenin Açı Değeri ile ilgili Trigonometrik Hesaplamalar" +
-           TrigReport(NumberText(degrees * k));
+           " Derecenin Açı Değeri ile ilgili Trigonometrik Hesaplamalar";
+}
+
+} // namespace
+
+std::string AngleMessage(double degrees) {
+    return AngleHeading(degrees) + TrigReport(RadiansText(degrees));
+}
+
+std::string AngleTableMessage(double degrees) {
+    return AngleHeading(degrees) + "\n" + TrigTable(RadiansText(degrees));
 }
 
 std::string PhaseAngleText(std::string_view cosPhi) {

@@ -33,6 +33,8 @@ inline constexpr std::string_view kAngleWarning = "DEĞERİ GİRİNİZ...";
 // "Bu " + angle + " Derecenin Açı Değeri ile ilgili Trigonometrik Hesaplamalar" followed by
 // TrigReport of the angle.
 std::string AngleMessage(double degrees);
+// The power-factor panel's angle command: the same first line, then a line feed and TrigTable.
+std::string AngleTableMessage(double degrees);
 
 // The phase angle φ of a power factor in degrees, a text with exactly two decimals ("36.87" for
 // 0.80).
