@@ -63,26 +63,22 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
         connect(action, &QAction::triggered, this, [this, page] { showQuantityConversion(page); });
     }
     QMenu* extras = menuBar->addMenu(QStringLiteral("Ek Hesaplamalar"));
-    connect(addMenuItem(extras, QStringLiteral("mn_iletkenlik"),
-                        QStringLiteral("İletkenlik-Siemens(Direnç'in Tersi) Değerini Hesaplama")),
-            &QAction::triggered, this, [this] {
-                PromptWarning(this, [this] {
-                    const double resistance =
-                        PromptNumber(this, QString::fromStdString(ohms_law::kConductancePrompt));
-                    ShowResultBox(this,
-                                  QString::fromStdString(ohms_law::ConductanceMessage(resistance)));
+    // Each asks for one value and answers with its reciprocal.
+    const auto addReciprocalItem = [this, extras](const char* name, const char* caption,
+                                                  const std::string& prompt,
+                                                  std::string (*message)(double)) {
+        connect(addMenuItem(extras, QString::fromUtf8(name), QString::fromUtf8(caption)),
+                &QAction::triggered, this, [this, prompt, message] {
+                    PromptWarning(this, [this, prompt, message] {
+                        const double value = PromptNumber(this, QString::fromStdString(prompt));
+                        ShowResultBox(this, QString::fromStdString(message(value)));
+                    });
                 });
-            });
-    connect(addMenuItem(extras, QStringLiteral("mn_SDenDir"),
-                        QStringLiteral("Siemens Değerini Biliyorum Direnç Değerini Bulacağım")),
-            &QAction::triggered, this, [this] {
-                PromptWarning(this, [this] {
-                    const double conductance =
-                        PromptNumber(this, QString::fromStdString(ohms_law::kResistancePrompt));
-                    ShowResultBox(this,
-                                  QString::fromStdString(ohms_law::ResistanceMessage(conductance)));
-                });
-            });
+    };
+    addReciprocalItem("mn_iletkenlik", "İletkenlik-Siemens(Direnç'in Tersi) Değerini Hesaplama",
+                      ohms_law::kConductancePrompt, ohms_law::ConductanceMessage);
+    addReciprocalItem("mn_SDenDir", "Siemens Değerini Biliyorum Direnç Değerini Bulacağım",
+                      ohms_law::kResistancePrompt, ohms_law::ResistanceMessage);
     layout->setMenuBar(menuBar);
 
     auto* choices = new FieldGrid;
