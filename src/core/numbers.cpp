@@ -54,13 +54,13 @@ Decimal toDecimal(double value, int significant) {
 std::string plainDecimal(const Decimal& d) {
     std::string out = d.negative ? "-" : "";
     if (d.exponent < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+        out.append("0.").append(static_cast<std::size_t>(-d.exponent - 1), '0').append(d.digits);
         return out;
     }
     const auto intDigits = static_cast<std::size_t>(d.exponent) + 1;
     if (d.digits.size() <= intDigits)
-        return out + d.digits + std::string(intDigits - d.digits.size(), '0');
-    return out + d.digits.substr(0, intDigits) + "." + d.digits.substr(intDigits);
+        return out.append(d.digits).append(intDigits - d.digits.size(), '0');
+    return out.append(d.digits, 0, intDigits).append(".").append(d.digits, intDigits);
 }
 
 // Plain decimals for magnitudes from 1E-15 up to below 1E+15, "1.5E+15" / "2E-16" outside.
@@ -70,12 +70,11 @@ std::string displayText(const Decimal& d) {
     if (d.exponent >= -15 && d.exponent <= 14)
         return plainDecimal(d);
     std::string out = d.negative ? "-" : "";
-    out += d.digits.substr(0, 1);
+    out.append(d.digits, 0, 1);
     if (d.digits.size() > 1)
-        out += "." + d.digits.substr(1);
+        out.append(".").append(d.digits, 1);
     const int e = std::abs(d.exponent);
-    out += d.exponent < 0 ? "E-" : "E+";
-    out += (e < 10 ? "0" : "") + std::to_string(e);
+    out.append(d.exponent < 0 ? "E-" : "E+").append(e < 10 ? "0" : "").append(std::to_string(e));
     return out;
 }
 

@@ -60,7 +60,7 @@ enum class NumberPattern {
 std::string FormatNumber(double value, NumberPattern pattern);
 
 // Checked arithmetic: every operation whose result is not a finite number throws
-// ComputeFailure, as the original program's run-time errors did.
+// ComputeFailure, which the compute's failure path turns into its warning.
 namespace checked {
 double Finite(double value);    // value itself, when finite
 double Div(double a, double b); // a / b; b == 0 fails even when a == 0

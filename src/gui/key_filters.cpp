@@ -11,8 +11,7 @@ namespace {
 
 // Filters the characters that keys type. Keys that type nothing (arrows, Delete, Home), Tab, and
 // the editing shortcuts with Ctrl (copy, paste, undo, select all) keep their usual meaning; a
-// pasted text is not filtered, as in the original program, and a malformed one fails at the
-// next compute.
+// pasted text is not filtered, and a malformed one fails at the next compute.
 class KeyFilter final : public QObject {
 public:
     KeyFilter(QLineEdit* field, bool digitsOnly) : QObject(field), digitsOnly_(digitsOnly) {}

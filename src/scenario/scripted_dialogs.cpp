@@ -33,6 +33,14 @@ template <typename T> std::optional<T> takeFront(std::deque<T>& queue) {
     return front;
 }
 
+// A queued reply of a prompt or save dialog: nothing when it was a cancel.
+std::optional<QString> takeReply(std::deque<QString>& replies) {
+    const QString reply = *takeFront(replies);
+    if (reply.isNull())
+        return std::nullopt;
+    return reply;
+}
+
 } // namespace
 
 QString iconName(gui::BoxIcon icon) {
@@ -109,11 +117,12 @@ std::optional<QString> ScriptedDialogs::prompt(QWidget*, const QString& title,
     prompts_.push_back(text);
     if (verbose_)
         printLine(QStringLiteral("    prompt %1 %2").arg(quoted(title), quoted(text)));
-    const std::optional<std::optional<QString>> answer = takeFront(promptReplies_);
-    if (!answer)
+    if (promptReplies_.empty()) {
         unexpected(QStringLiteral("unexpected prompt dialog %1 (no reply prompt queued)")
                        .arg(quoted(text)));
-    return answer.value_or(std::nullopt);
+        return std::nullopt;
+    }
+    return takeReply(promptReplies_);
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString&,
@@ -122,11 +131,12 @@ std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const QString& title,
     if (verbose_)
         printLine(
             QStringLiteral("    save %1 suggesting %2").arg(quoted(title), quoted(suggestedName)));
-    const std::optional<std::optional<QString>> path = takeFront(saveReplies_);
-    if (!path)
+    if (saveReplies_.empty()) {
         unexpected(QStringLiteral("unexpected save dialog suggesting %1 (no reply save queued)")
                        .arg(quoted(suggestedName)));
-    return path.value_or(std::nullopt);
+        return std::nullopt;
+    }
+    return takeReply(saveReplies_);
 }
 
 } // namespace voltaris::scenario

@@ -27,9 +27,13 @@ public:
 
     void queueQuestion(bool yes) { questionReplies_.push_back(yes); }
     // Nothing cancels the prompt.
-    void queuePrompt(std::optional<QString> answer) { promptReplies_.push_back(answer); }
+    void queuePrompt(std::optional<QString> answer) {
+        promptReplies_.push_back(answer.value_or(QString()));
+    }
     // Nothing cancels the dialog; otherwise the full path of the chosen file.
-    void queueSave(std::optional<QString> path) { saveReplies_.push_back(path); }
+    void queueSave(std::optional<QString> path) {
+        saveReplies_.push_back(path.value_or(QString()));
+    }
 
     // The oldest entry of a log not yet checked, taken out of the log; nothing when none is left.
     std::optional<BoxRecord> takeBox();
@@ -56,8 +60,9 @@ private:
 
     bool verbose_;
     std::deque<bool> questionReplies_;
-    std::deque<std::optional<QString>> promptReplies_;
-    std::deque<std::optional<QString>> saveReplies_;
+    // A null text stands for a cancel.
+    std::deque<QString> promptReplies_;
+    std::deque<QString> saveReplies_;
     std::deque<BoxRecord> boxes_;
     std::deque<QString> prompts_;
     std::deque<QString> saves_;
