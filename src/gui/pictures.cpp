@@ -252,6 +252,7 @@ void ComponentPicture::paintEvent(QPaintEvent*) {
                             cap / 3);
         path.addRect(QRectF(body.left() + cap / 2, body.top() + body.height() * 0.12,
                             body.width() - cap, body.height() * 0.76));
+        path.setFillRule(Qt::WindingFill); // the overlaps are body, not holes
         painter.setBrush(kind_ == Component::Coil ? kCoilBody : kResistorBody);
         painter.drawPath(path.simplified());
         break;

@@ -1,0 +1,72 @@
+// What the component code windows share: turning the readers' texts, colours, swatch updates and
+// boxes into Qt, the code input field, and the value-in-several-units rows.
+#pragma once
+
+#include "core/codes/code_common.h"
+#include "gui/pictures.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace voltaris::gui {
+
+class FieldGrid;
+class Swatch;
+
+QString toQString(std::string_view text);
+QStringList toEntries(const std::vector<std::string>& entries);
+QColor toColour(const codes::Rgb& rgb);
+
+// Shows or hides `swatch` and sets its fill as the update says; unset members stay as they are.
+void applySwatch(Swatch* swatch, const codes::SwatchUpdate& update);
+void hideSwatches(const QList<Swatch*>& swatches);
+
+// The bottom row of a reading window: "Hesapla" (`Command1`, the default button), "Temizle"
+// (tool tip "Hesabı Sil") and, at the right end, "Ana Menüye Dön" (tool tip "Bu Bölümü
+// Kapatır"), which returns to the main menu. The window names the last two and makes "Ana
+// Menüye Dön" its leaving button.
+struct CommandButtons {
+    QPushButton* compute;
+    QPushButton* clear;
+    QPushButton* back;
+};
+CommandButtons addCommandButtons(QWidget* window, QBoxLayout* layout, const QString& clearName,
+                                 const QString& backName);
+
+// One of the readers' message boxes, through the dialog seam.
+void showMessage(QWidget* parent, const codes::Message& message);
+
+// The part's picture (`Picture1`), at least `lines` text lines high so that its bands and print
+// read well at any scale.
+ComponentPicture* makePicture(Component part, int bands, const QString& accessibleName,
+                              double lines);
+
+// A text field without the number filter: a printed code, or a value whose window filters its
+// keys itself.
+QLineEdit* makeCodeInput(const QString& name, const QString& label, const QString& toolTip = {});
+
+// Text printed on a part's picture (a code, a letter), centred, bold, in `ink`.
+QLabel* makePrintedLabel(const QString& name, const QString& accessibleName, const QColor& ink);
+
+// A unit of the value rows: its symbol and its spoken name (the symbol's tool tip).
+struct Unit {
+    QString symbol;
+    QString name;
+};
+// Adds one result row per unit, all labelled `label`: the fields `TextN`, `TextN+1`, ... from
+// `firstNumber` on. Returns them in unit order.
+QList<QLineEdit*> addValueRows(FieldGrid* grid, int firstNumber, const QString& label,
+                               const QList<Unit>& units);
+
+} // namespace voltaris::gui
