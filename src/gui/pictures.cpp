@@ -312,11 +312,11 @@ void ComponentPicture::paintEvent(QPaintEvent*) {
     }
     }
 
-    for (int index = 0; index < bands_; ++index) {
-        const QRectF band = bandRectF(index);
-        painter.setPen(QPen(kOutline, line / 2));
-        painter.setBrush(index < colours_.size() ? QBrush(colours_[index]) : QBrush(Qt::NoBrush));
-        painter.drawRect(band);
+    // Painted bands only: where a swatch lies over a band, the bare body shows while it is hidden.
+    painter.setPen(QPen(kOutline, line / 2));
+    for (int index = 0; index < std::min<int>(bands_, colours_.size()); ++index) {
+        painter.setBrush(colours_[index]);
+        painter.drawRect(bandRectF(index));
     }
 }
 
