@@ -180,8 +180,8 @@ private slots:
     void windowsAreBuiltOnceAndKeepTheirFields() {
         WindowRegistry& registry = WindowRegistry::instance();
         QVERIFY(!registry.existing(QStringLiteral("Form99")));
-        auto* tool = static_cast<TwoFieldWindow*>(openTool(window(kMainMenuForm),
-                                                           QStringLiteral("Form99")));
+        auto* tool =
+            static_cast<TwoFieldWindow*>(openTool(window(kMainMenuForm), QStringLiteral("Form99")));
         QVERIFY(tool->isVisible());
         QVERIFY(!window(kMainMenuForm)->isVisible());
         tool->first->setText(QStringLiteral("7"));
@@ -194,8 +194,8 @@ private slots:
     }
 
     void titleBarCloseLeavesByTheVisibleLeavingButton() {
-        auto* tool = static_cast<TwoFieldWindow*>(openTool(window(kMainMenuForm),
-                                                           QStringLiteral("Form99")));
+        auto* tool =
+            static_cast<TwoFieldWindow*>(openTool(window(kMainMenuForm), QStringLiteral("Form99")));
         tool->close();
         QVERIFY(window(kMainMenuForm)->isVisible());
         QVERIFY(!tool->isVisible());
