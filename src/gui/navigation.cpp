@@ -33,6 +33,11 @@ QWidget* openCompanion(const QString& form, int page) {
     return companion;
 }
 
+void closeCompanion(const QString& form) {
+    if (auto* companion = qobject_cast<ToolWindow*>(WindowRegistry::instance().existing(form)))
+        companion->closeAsCompanion();
+}
+
 void adjustControls(QWidget* window, const QStringList& shown, const QStringList& hidden) {
     for (const QString& name : shown)
         if (auto* control = window->findChild<QWidget*>(name))

@@ -18,6 +18,9 @@ void returnToMainMenu(QWidget* tool);
 // Shows the window of `form` as a companion on tab page `page` (-1: the page it is on): its
 // "Bu Bölümü Kapat" shows and its "Ana Menüye Dön" hides; the caller stays as it is.
 QWidget* openCompanion(const QString& form, int page = -1);
+// Presses "Bu Bölümü Kapat" of the companion `form`, if its window was built: a tool leaving
+// takes the companion it opened along.
+void closeCompanion(const QString& form);
 // Shows and hides controls of `window` by object name: the "with" adjustments of an opener.
 void adjustControls(QWidget* window, const QStringList& shown, const QStringList& hidden);
 

@@ -32,6 +32,11 @@ void ToolWindow::showAsCompanion(int page) {
         button->hide();
 }
 
+void ToolWindow::closeAsCompanion() {
+    if (companionClose_)
+        companionClose_->click();
+}
+
 void ToolWindow::setLeavingButtons(QAbstractButton* returnButton, QAbstractButton* companionClose,
                                    QList<QAbstractButton*> hiddenAsCompanion) {
     returnButton_ = returnButton;

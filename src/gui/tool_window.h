@@ -20,6 +20,8 @@ public:
     virtual void showPage(int page);
     // The companion opening: show, choose the page, show "Bu Bölümü Kapat", hide the rest.
     void showAsCompanion(int page);
+    // Presses "Bu Bölümü Kapat", which hides the companion.
+    void closeAsCompanion();
 
 protected:
     // `returnButton` is "Ana Menüye Dön"; a window that also serves as a companion names its

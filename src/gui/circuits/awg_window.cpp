@@ -149,10 +149,7 @@ void AwgWindow::refresh() {
 void AwgWindow::returnToMenu() {
     returnToMainMenu(this);
     // The unit conversion opened from this window's menu leaves with it.
-    if (QWidget* conversion = WindowRegistry::instance().existing(kUnitConversionForm))
-        if (auto* close = conversion->findChild<QPushButton*>(QStringLiteral("Command2"));
-            close && !close->isHidden())
-            close->click();
+    closeCompanion(kUnitConversionForm);
 }
 
 } // namespace voltaris::gui

@@ -128,9 +128,7 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
     connect(back, &QPushButton::clicked, this, [this] {
         returnToMainMenu(this);
         // A quantity conversion opened from this window's menus leaves with it.
-        if (QWidget* conversion = WindowRegistry::instance().existing(kQuantityConversionForm))
-            if (auto* close = conversion->findChild<QPushButton*>(QStringLiteral("Command2")))
-                close->click();
+        closeCompanion(kQuantityConversionForm);
     });
     for (QComboBox* list : {first_, second_})
         connect(list, &QComboBox::currentIndexChanged, this, &OhmsLawWindow::checkSelection);

@@ -255,10 +255,7 @@ void ResistorColourFinderWindow::chooseCoefficient(FinderCoefficient coefficient
 void ResistorColourFinderWindow::leave() {
     returnToMainMenu(this);
     // A quantity conversion opened from this window's menu leaves with it.
-    if (QWidget* conversion = WindowRegistry::instance().existing(kQuantityConversionForm);
-        conversion && conversion->isVisible())
-        if (auto* close = conversion->findChild<QPushButton*>(QStringLiteral("Command2")))
-            close->click();
+    closeCompanion(kQuantityConversionForm);
 }
 
 } // namespace voltaris::gui
