@@ -26,9 +26,8 @@ std::string TrigTable(std::string_view radians);
 // The angle command ("Açı Değerinden Trigonometrik Dönüşümler" of the main menu, and the
 // low-voltage menu's "Cosinüs Değerini Açı Derecesini Vererek Hesaplayacağım"): asks kAnglePrompt
 // (',' read as '.') and shows AngleMessage in an information box with the application's own
-// title; an answer that is not a number shows kAngleWarning in the "UYARI" box.
+// title; an answer that is not a number shows "DEĞERİ GİRİNİZ..." in the "UYARI" box.
 inline constexpr std::string_view kAnglePrompt = "Açı Değerini Derece Cinsinden Giriniz";
-inline constexpr std::string_view kAngleWarning = "DEĞERİ GİRİNİZ...";
 
 // "Bu " + angle + " Derecenin Açı Değeri ile ilgili Trigonometrik Hesaplamalar" followed by
 // TrigReport of the angle.
