@@ -3,14 +3,15 @@
 // Window use:
 // - Load: `Combo1` entries CapacitorToleranceEntries() at kCapacitorDefaultTolerance ("J"),
 //   `Combo2` entries CapacitorVoltageEntries() at kCapacitorDefaultVoltage ("2E").
-// - At load and on every change of either list: write
+// - At load, on every change of either list and on a periodic refresh timer: write
 //   CapacitorToleranceDisplay(Combo1.index) to `Text6` / `Label12` and
 //   CapacitorVoltageDisplay(Combo2.index) to `Text7` / `Label17`.
 // - "Hesapla" (`Command1`): r = ReadCapacitorCode(Text1.text); a warning: show it, change
 //   nothing; otherwise write `Text2` to `Text5`, `Label11` and enable `Command5`.
 // - `Command5`: show CapacitorCodeToleranceMessage(Text2.text, Combo1.index, Text6.text).
 // - `Command2`, `Command11`: show CapacitorDigitsNote(), CapacitorLettersNote().
-// - "Temizle": empty `Text1` to `Text6`, `Label11`, `Label12`; disable `Command5`.
+// - "Temizle": empty `Text1` to `Text6`, `Label11`, `Label12`; disable `Command5` (the lists
+//   stay, so the next refresh shows their tolerance text and letter again).
 #pragma once
 
 #include "core/codes/code_common.h"

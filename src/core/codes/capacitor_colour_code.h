@@ -4,8 +4,9 @@
 // - Load: each list `ComboN` filled with CapacitorColourListEntries(N) at index 0; `Option1`
 //   (polyester) and `Option3` (4 bands) chosen, with ChooseCapacitorKind applied.
 // - Choosing a kind: apply ChooseCapacitorKind(kind).
-// - After a kind or band-count choice and after every reading: apply
-//   CapacitorBandCountRules(kind, bands) (the fields of bands the capacitor lacks stay empty).
+// - After a kind or band-count choice, after every reading and on a periodic refresh timer:
+//   apply CapacitorBandCountRules(kind, bands) (the fields of bands the capacitor lacks stay
+//   empty).
 // - "Hesapla" (`Command1`): r = ReadCapacitorColours(kind, {Combo1.index, ..., Combo8.index});
 //   a warning: show it; otherwise write `Text1` to `Text7` and the picture's swatches from
 //   CapacitorColourSwatches(kind, bands, indices).

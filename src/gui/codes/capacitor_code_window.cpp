@@ -3,6 +3,7 @@
 #include "core/codes/capacitor_code.h"
 #include "gui/codes/code_widgets.h"
 #include "gui/fields.h"
+#include "gui/live.h"
 #include "gui/pictures.h"
 
 #include <QComboBox>
@@ -99,8 +100,10 @@ CapacitorCodeWindow::CapacitorCodeWindow()
             [this] { showMessage(this, codes::CapacitorDigitsNote()); });
     connect(lettersNote, &QPushButton::clicked, this,
             [this] { showMessage(this, codes::CapacitorLettersNote()); });
+    // The displays follow the lists at once, and on the window's periodic refresh.
     for (QComboBox* list : {toleranceList_, voltageList_})
         connect(list, &QComboBox::currentIndexChanged, this, &CapacitorCodeWindow::showChoices);
+    new LiveRefresh(this, [this] { showChoices(); });
     showChoices();
     code_->setFocus();
 }
@@ -108,11 +111,11 @@ CapacitorCodeWindow::CapacitorCodeWindow()
 void CapacitorCodeWindow::showChoices() {
     const codes::ListDisplay tolerance =
         codes::CapacitorToleranceDisplay(toleranceList_->currentIndex());
-    tolerance_->setText(toQString(tolerance.fieldText));
-    toleranceLabel_->setText(toQString(tolerance.labelText));
+    writeResult(tolerance_, toQString(tolerance.fieldText));
+    writeResult(toleranceLabel_, toQString(tolerance.labelText));
     const codes::ListDisplay voltage = codes::CapacitorVoltageDisplay(voltageList_->currentIndex());
-    voltage_->setText(toQString(voltage.fieldText));
-    voltageLabel_->setText(toQString(voltage.labelText));
+    writeResult(voltage_, toQString(voltage.fieldText));
+    writeResult(voltageLabel_, toQString(voltage.labelText));
 }
 
 void CapacitorCodeWindow::compute() {
@@ -133,11 +136,11 @@ void CapacitorCodeWindow::clear() {
     code_->clear();
     for (QLineEdit* field : values_)
         field->clear();
+    tolerance_->clear();
     codeLabel_->clear();
+    toleranceLabel_->clear();
     toleranceCommand_->setEnabled(false);
-    // The tolerance text and letter follow the list, which "Temizle" leaves as it is: they show
-    // again at once, as the voltage does.
-    showChoices();
+    // The lists stay as they are: the next refresh shows their tolerance text and letter again.
 }
 
 } // namespace voltaris::gui

@@ -3,6 +3,7 @@
 #include "gui/codes/code_widgets.h"
 #include "gui/dialogs.h"
 #include "gui/fields.h"
+#include "gui/live.h"
 #include "gui/options.h"
 #include "gui/pictures.h"
 
@@ -86,6 +87,7 @@ CapacitorColourWindow::CapacitorColourWindow()
     picture_ = makePicture(Component::FilmCapacitor, 4, QStringLiteral("Kondansatör"), 9);
     for (int i = 0; i < 5; ++i) {
         auto* swatch = new Swatch(QStringLiteral("Shape%1").arg(i + 1));
+        swatch->setAccessibleName(QStringLiteral("Renk Bandı %1").arg(i + 1));
         picture_->placeOnBand(i, swatch);
         swatches_[static_cast<std::size_t>(i)] = swatch;
     }
@@ -137,6 +139,9 @@ CapacitorColourWindow::CapacitorColourWindow()
     // The opening choices: polyester, 4 bands.
     chooseKind(CapacitorKind::Polyester);
     chooseBands(CapacitorBandCount::Four);
+    // The band-count rules also hold on the window's periodic refresh (a text typed into a field
+    // of a band the capacitor lacks goes again).
+    new LiveRefresh(this, [this] { applyBandCountRules(); });
     lists_[0]->setFocus();
 }
 
@@ -183,9 +188,9 @@ void CapacitorColourWindow::apply(const codes::CapacitorColourControls& controls
     if (controls.chooseBands)
         bandGroup_->choose(static_cast<int>(*controls.chooseBands));
     if (controls.emptyVoltage)
-        text_[5]->clear();
+        writeResult(text_[5], QString());
     if (controls.emptyCoefficient)
-        text_[6]->clear();
+        writeResult(text_[6], QString());
 }
 
 // The picture of the chosen kind with as many bands as it reads; its swatches show the bands of

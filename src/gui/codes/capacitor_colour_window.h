@@ -27,7 +27,8 @@ public:
 private:
     void chooseKind(codes::CapacitorKind kind);
     void chooseBands(codes::CapacitorBandCount bands);
-    // The rules of the band count for the kind, applied after every choice and reading.
+    // The rules of the band count for the kind, applied after every choice and reading and on
+    // the window's periodic refresh.
     void applyBandCountRules();
     void apply(const codes::CapacitorColourControls& controls);
     void showPicture();

@@ -44,6 +44,19 @@ std::array<int, 6> bandOfSwatch(FinderBandCount bands) {
     return {0, 1, 2, 3, 4, 5};
 }
 
+// What each swatch (`Shape1` ... `Shape6`) shows in a mode, for screen readers.
+QStringList swatchRoles(FinderBandCount bands) {
+    const QString digit1 = QStringLiteral("Birinci Rakam Bandı");
+    const QString digit2 = QStringLiteral("İkinci Rakam Bandı");
+    const QString digit3 = QStringLiteral("Üçüncü Rakam Bandı");
+    const QString multiplier = QStringLiteral("Çarpan Bandı");
+    const QString tolerance = QStringLiteral("Tolerans Bandı");
+    const QString coefficient = QStringLiteral("Sıcaklık Katsayısı Bandı");
+    if (bands == FinderBandCount::Four)
+        return {digit1, digit2, multiplier, multiplier, tolerance, coefficient};
+    return {digit1, digit2, digit3, multiplier, tolerance, coefficient};
+}
+
 int bandCount(FinderBandCount bands) {
     return bands == FinderBandCount::Four ? 4 : bands == FinderBandCount::Five ? 5 : 6;
 }
@@ -232,8 +245,11 @@ void ResistorColourFinderWindow::chooseBands(FinderBandCount bands) {
         tolerances_->choose(static_cast<int>(*effect.chooseTolerance));
     picture_->setBandCount(bandCount(bands));
     const std::array<int, 6> bandOf = bandOfSwatch(bands);
-    for (std::size_t i = 0; i < swatches_.size(); ++i)
+    const QStringList roles = swatchRoles(bands);
+    for (std::size_t i = 0; i < swatches_.size(); ++i) {
         picture_->moveOverlay(swatches_[i], bandOf[i]);
+        swatches_[i]->setAccessibleName(roles[static_cast<qsizetype>(i)]);
+    }
     // Emptying an empty field is no change of the value (the title stays as it is).
     if (effect.emptyValue && !value_->text().isEmpty())
         value_->clear();

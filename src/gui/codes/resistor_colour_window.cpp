@@ -59,6 +59,16 @@ ResistorColourWindow::ResistorColourWindow(ResistorBandCount bands)
     extraSpace()->addLayout(makeButtonRow({temperature_}, {}));
     connect(temperature_, &QPushButton::clicked, this,
             &ResistorColourWindow::resistanceAtTemperature);
+
+    // Tab follows reading order: these controls sit above the button row, which was made first.
+    QList<QWidget*> order = {findChild<QWidget*>(QStringLiteral("Combo6"))};
+    for (const char* name : {"Option1", "Option2", "Option3"})
+        order << findChild<QWidget*>(QString::fromLatin1(name));
+    order << temperature_;
+    for (const char* name : {"Command1", "Command3", "Command2"})
+        order << findChild<QWidget*>(QString::fromLatin1(name));
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void ResistorColourWindow::compute() {
