@@ -77,6 +77,7 @@ bool MainMenuWindow::load() {
     }
     // A folder where no lock can be written at all does not keep the program from running.
 
+    // Decided: a stored count that is not a number counts as 0.
     const double runs = storedNumber(kRunCountKey) + 1;
     addTrayIcon();
     storeNumber(kRunCountKey, runs);

@@ -23,8 +23,9 @@ protected:
         auto* key = static_cast<QKeyEvent*>(event);
         auto* field = static_cast<QLineEdit*>(watched);
         const QString typed = key->text();
+        // Delete types nothing, even where the platform gives it the text of the DEL character.
         if (typed.size() != 1 || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
-            (key->modifiers() & Qt::ControlModifier))
+            key->key() == Qt::Key_Delete || (key->modifiers() & Qt::ControlModifier))
             return false;
         const char32_t code = typed.at(0).unicode();
         const char32_t passed = digitsOnly_ ? DigitKeyFilter(code)

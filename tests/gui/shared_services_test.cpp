@@ -11,7 +11,9 @@
 
 #include "core/numbers.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -113,6 +115,12 @@ private slots:
         QTest::keyClick(window.first, Qt::Key_Left);
         QTest::keyClicks(window.first, QStringLiteral("0"));
         QCOMPARE(window.first->text(), QStringLiteral("1.05"));
+        // Delete erases the character after the caret, also where the platform gives the key
+        // the text of the DEL character: it types nothing, so no point appears.
+        window.first->setCursorPosition(0);
+        QKeyEvent deleteKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+        QApplication::sendEvent(window.first, &deleteKey);
+        QCOMPARE(window.first->text(), QStringLiteral(".05"));
     }
 
     void failedComputeMarksOnlyEmptyTestedFieldsWhileTheBoxIsOpen() {

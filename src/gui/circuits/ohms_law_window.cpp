@@ -107,7 +107,7 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
     text_[5] = makeResult(QStringLiteral("Text5"), QStringLiteral("DİRENÇ"));
     results->addRow(QStringLiteral("DİRENÇ"), text_[5], ohmUnit());
     text_[6] =
-        results->addResult(QStringLiteral("Text6"), QStringLiteral("GÜÇ"), QStringLiteral("W"));
+        results->addResult(QStringLiteral("Text6"), QStringLiteral("GÜÇ"), QStringLiteral(" W"));
     layout->addLayout(results);
 
     compute_ = makeButton(QStringLiteral("Command1"), QStringLiteral("HESAPLA"));
