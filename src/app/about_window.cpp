@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "gui/fields.h"
 #include "gui/navigation.h"
+#include "gui/text.h"
 
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -14,14 +15,12 @@
 
 namespace voltaris::app {
 
+using gui::qs;
+
 namespace {
 
-QString qs(std::u32string_view text) {
+QString ucs4(std::u32string_view text) {
     return QString::fromUcs4(text.data(), qsizetype(text.size()));
-}
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // A label that opens the user's mail program on the makers' address when clicked.
@@ -71,7 +70,7 @@ AboutWindow::AboutWindow()
     text_->setFixedWidth(width);
     text_->setMinimumHeight(
         text_->fontMetrics()
-            .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, qs(fullText_))
+            .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, ucs4(fullText_))
             .height());
     layout->addWidget(text_, 1);
 
@@ -91,7 +90,7 @@ AboutWindow::AboutWindow()
 
 void AboutWindow::typeNext() {
     shell::TypeNext(typing_, fullText_);
-    text_->setText(qs(typing_.shown));
+    text_->setText(ucs4(typing_.shown));
     if (typing_.finished)
         typingTimer_->stop(); // for good: the text stays whole
 }

@@ -1,6 +1,6 @@
 #include "app/angle_command.h"
 
-#include "core/circuits/trigonometry.h"
+#include "core/conversions/trigonometry.h"
 #include "gui/dialogs.h"
 #include "gui/messages.h"
 

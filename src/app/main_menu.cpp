@@ -8,6 +8,7 @@
 #include "gui/dialogs.h"
 #include "gui/fields.h"
 #include "gui/navigation.h"
+#include "gui/text.h"
 #include "gui/window_registry.h"
 
 #include <QCloseEvent>
@@ -26,13 +27,11 @@
 
 namespace voltaris::app {
 
+using gui::qs;
+
 using gui::WindowRegistry;
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // Banner positions are kept in twips, as the banner's steps and wrap are given: 15 twips to the
 // pixel at 96 dots per inch.

@@ -7,6 +7,7 @@
 #include "gui/messages.h"
 #include "gui/navigation.h"
 #include "gui/pictures.h"
+#include "gui/text.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,13 +18,11 @@
 
 namespace voltaris::app {
 
+using gui::qs;
+
 namespace {
 
 const QString kLeaveTip = QStringLiteral("Bu Bölümü Kapatır");
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QPushButton* returnButton(QWidget* menu, const QString& toolTip = {}) {
     QPushButton* button =

@@ -6,17 +6,16 @@
 #include "gui/dialogs.h"
 #include "gui/navigation.h"
 #include "gui/pictures.h"
+#include "gui/text.h"
 #include "gui/window_registry.h"
 
 #include <QApplication>
 
 namespace voltaris::app {
 
-namespace {
+using gui::qs;
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+namespace {
 
 // The first-run setup. On this platform there are no interface component files to install and
 // register, and there is no registry holding the user's decimal symbol: Voltaris reads and writes

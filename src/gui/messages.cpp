@@ -20,6 +20,13 @@ void ShowWarning(QWidget* parent, const QString& text) {
     Dialogs::current().message(parent, kWarningTitle, text, BoxIcon::Exclamation);
 }
 
+void ShowMessage(QWidget* parent, const Message& message) {
+    const BoxIcon icon = message.icon == MessageIcon::Exclamation   ? BoxIcon::Exclamation
+                         : message.icon == MessageIcon::Information ? BoxIcon::Information
+                                                                    : BoxIcon::None;
+    Dialogs::current().message(parent, qs(message.title), qs(message.text), icon);
+}
+
 bool MissingInputWarning(QWidget* window, const QList<QLineEdit*>& tested,
                          const std::function<void()>& compute, const QString& message,
                          const QString& title) {

@@ -1,6 +1,9 @@
 // The standard boxes and the failure paths of compute buttons and prompt-driven commands.
 #pragma once
 
+#include "core/messages.h"
+#include "gui/text.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -10,11 +13,11 @@ class QWidget;
 
 namespace voltaris::gui {
 
-inline const QString kResultTitle = QStringLiteral("SONUÇ");
-inline const QString kInformationTitle = QStringLiteral("BİLGİ");
-inline const QString kWarningTitle = QStringLiteral("UYARI");
-inline const QString kEnterValues = QStringLiteral("DEĞERLERİ GİRİNİZ...");
-inline const QString kEnterValue = QStringLiteral("DEĞERİ GİRİNİZ...");
+inline const QString kResultTitle = qs(voltaris::kResultTitle);
+inline const QString kInformationTitle = qs(voltaris::kInfoTitle);
+inline const QString kWarningTitle = qs(voltaris::kWarningTitle);
+inline const QString kEnterValues = qs(warnings::kEnterValues);
+inline const QString kEnterValue = qs(warnings::kEnterValue);
 
 // "SONUÇ": the result of a prompt-driven command or a one-line answer (information icon).
 void ShowResultBox(QWidget* parent, const QString& text);
@@ -22,6 +25,8 @@ void ShowResultBox(QWidget* parent, const QString& text);
 void ShowInformation(QWidget* parent, const QString& text);
 // "UYARI": an input warning (exclamation icon).
 void ShowWarning(QWidget* parent, const QString& text);
+// A box that a core function described.
+void ShowMessage(QWidget* parent, const Message& message);
 
 // The compute button's failure trap. Runs `compute`; when it throws ComputeFailure (a field
 // that is not a number, a division by zero, an overflow) the compute ends there, results already

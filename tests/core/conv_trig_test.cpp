@@ -1,4 +1,4 @@
-#include "core/circuits/trigonometry.h"
+#include "core/conversions/trigonometry.h"
 #include "core/numbers.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/circuits/unit_conversion.h"
+#include "core/conversions/unit_conversion.h"
 #include "core/numbers.h"
 
 #include <gtest/gtest.h>

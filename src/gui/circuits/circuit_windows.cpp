@@ -1,9 +1,9 @@
 #include "gui/circuits/circuit_windows.h"
 
-#include "gui/circuits/awg_window.h"
+#include "gui/conversions/awg_window.h"
 #include "gui/circuits/ohms_law_window.h"
-#include "gui/circuits/quantity_conversion_window.h"
-#include "gui/circuits/unit_conversion_window.h"
+#include "gui/conversions/quantity_conversion_window.h"
+#include "gui/conversions/unit_conversion_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {

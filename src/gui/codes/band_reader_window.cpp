@@ -26,13 +26,13 @@ BandReaderWindow::BandReaderWindow(const BandReaderSetup& setup)
     auto* choices = new FieldGrid;
     for (const codes::ResistorBandList& list : lists)
         lists_ << choices->addList(QStringLiteral("Combo%1").arg(lists_.size() + 1),
-                                   toQString(list.caption), toEntries(list.Entries()));
+                                   qs(list.caption), toEntries(list.Entries()));
     layout->addLayout(choices);
 
     ComponentPicture* picture = makePicture(setup.part, bands, setup.title, 4.5);
     for (int band = 0; band < bands; ++band) {
         auto* swatch = new Swatch(QStringLiteral("Shape%1").arg(band + 1));
-        swatch->setAccessibleName(toQString(lists[static_cast<std::size_t>(band)].caption));
+        swatch->setAccessibleName(qs(lists[static_cast<std::size_t>(band)].caption));
         picture->placeOnBand(band, swatch);
         swatches_ << swatch;
     }
@@ -90,11 +90,11 @@ void BandReaderWindow::showReading(const std::vector<codes::SwatchUpdate>& swatc
         applySwatch(swatches_[static_cast<qsizetype>(band)], swatches[band]);
     for (std::size_t unit = 0; unit < values.size(); ++unit) {
         const codes::RangeTexts& texts = *values[unit];
-        values_[unit][0]->setText(toQString(texts.nominal));
-        values_[unit][1]->setText(toQString(texts.minimum));
-        values_[unit][2]->setText(toQString(texts.maximum));
+        values_[unit][0]->setText(qs(texts.nominal));
+        values_[unit][1]->setText(qs(texts.minimum));
+        values_[unit][2]->setText(qs(texts.maximum));
     }
-    tolerance_->setText(toQString(toleranceText));
+    tolerance_->setText(qs(toleranceText));
 }
 
 void BandReaderWindow::clear() {

@@ -22,7 +22,7 @@ const QColor kPrint(20, 20, 20);
 } // namespace
 
 CapacitorCodeWindow::CapacitorCodeWindow()
-    : ToolWindow(QStringLiteral("Form17"), toQString(codes::kCapacitorCodeWindowTitle)) {
+    : ToolWindow(QStringLiteral("Form17"), qs(codes::kCapacitorCodeWindowTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* inputs = new FieldGrid;
@@ -92,14 +92,14 @@ CapacitorCodeWindow::CapacitorCodeWindow()
     connect(buttons.compute, &QPushButton::clicked, this, &CapacitorCodeWindow::compute);
     connect(buttons.clear, &QPushButton::clicked, this, &CapacitorCodeWindow::clear);
     connect(toleranceCommand_, &QPushButton::clicked, this, [this] {
-        showMessage(this, codes::CapacitorCodeToleranceMessage(values_[0]->text().toStdString(),
+        ShowMessage(this, codes::CapacitorCodeToleranceMessage(values_[0]->text().toStdString(),
                                                                toleranceList_->currentIndex(),
                                                                tolerance_->text().toStdString()));
     });
     connect(digitsNote, &QPushButton::clicked, this,
-            [this] { showMessage(this, codes::CapacitorDigitsNote()); });
+            [this] { ShowMessage(this, codes::CapacitorDigitsNote()); });
     connect(lettersNote, &QPushButton::clicked, this,
-            [this] { showMessage(this, codes::CapacitorLettersNote()); });
+            [this] { ShowMessage(this, codes::CapacitorLettersNote()); });
     // The displays follow the lists at once, and on the window's periodic refresh.
     for (QComboBox* list : {toleranceList_, voltageList_})
         connect(list, &QComboBox::currentIndexChanged, this, &CapacitorCodeWindow::showChoices);
@@ -111,24 +111,24 @@ CapacitorCodeWindow::CapacitorCodeWindow()
 void CapacitorCodeWindow::showChoices() {
     const codes::ListDisplay tolerance =
         codes::CapacitorToleranceDisplay(toleranceList_->currentIndex());
-    writeResult(tolerance_, toQString(tolerance.fieldText));
-    writeResult(toleranceLabel_, toQString(tolerance.labelText));
+    writeResult(tolerance_, qs(tolerance.fieldText));
+    writeResult(toleranceLabel_, qs(tolerance.labelText));
     const codes::ListDisplay voltage = codes::CapacitorVoltageDisplay(voltageList_->currentIndex());
-    writeResult(voltage_, toQString(voltage.fieldText));
-    writeResult(voltageLabel_, toQString(voltage.labelText));
+    writeResult(voltage_, qs(voltage.fieldText));
+    writeResult(voltageLabel_, qs(voltage.labelText));
 }
 
 void CapacitorCodeWindow::compute() {
     const codes::CapacitorCodeResult result = codes::ReadCapacitorCode(code_->text().toStdString());
     if (result.warning) {
-        showMessage(this, *result.warning);
+        ShowMessage(this, *result.warning);
         return;
     }
     const std::string* texts[] = {&result.picoFarad, &result.nanoFarad, &result.microFarad,
                                   &result.farad};
     for (int i = 0; i < 4; ++i)
-        values_[i]->setText(toQString(*texts[i]));
-    codeLabel_->setText(toQString(result.codeLabel));
+        values_[i]->setText(qs(*texts[i]));
+    codeLabel_->setText(qs(result.codeLabel));
     toleranceCommand_->setEnabled(result.toleranceCommandEnabled);
 }
 

@@ -41,7 +41,7 @@ constexpr char kBandLetters[] = {'A', 'B', 'C', 'D', 'E', 'F', 'C', 'E'};
 } // namespace
 
 CapacitorColourWindow::CapacitorColourWindow()
-    : ToolWindow(QStringLiteral("Form18"), toQString(codes::kCapacitorColourWindowTitle)) {
+    : ToolWindow(QStringLiteral("Form18"), qs(codes::kCapacitorColourWindowTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* groups = new QHBoxLayout;
@@ -128,7 +128,7 @@ CapacitorColourWindow::CapacitorColourWindow()
             [this](int index) { chooseBands(static_cast<CapacitorBandCount>(index)); });
     connect(buttons.compute, &QPushButton::clicked, this, &CapacitorColourWindow::compute);
     connect(toleranceCommand_, &QPushButton::clicked, this, [this] {
-        showMessage(this, codes::CapacitorColourToleranceMessage(text_[1]->text().toStdString(),
+        ShowMessage(this, codes::CapacitorColourToleranceMessage(text_[1]->text().toStdString(),
                                                                  lists_[3]->currentIndex(),
                                                                  text_[7]->text().toStdString()));
     });
@@ -206,7 +206,7 @@ void CapacitorColourWindow::compute() {
     const std::vector<int> chosen = chosenEntries();
     const codes::CapacitorColourResult result = codes::ReadCapacitorColours(kind_, chosen);
     if (result.warning) {
-        showMessage(this, *result.warning);
+        ShowMessage(this, *result.warning);
         return;
     }
     const std::string* texts[] = {&result.picoFarad,  &result.nanoFarad,
@@ -214,7 +214,7 @@ void CapacitorColourWindow::compute() {
                                   &result.voltage,    &result.temperatureCoefficient,
                                   &result.tolerance};
     for (int n = 1; n <= 7; ++n)
-        text_[static_cast<std::size_t>(n)]->setText(toQString(*texts[n - 1]));
+        text_[static_cast<std::size_t>(n)]->setText(qs(*texts[n - 1]));
     const std::vector<codes::SwatchUpdate> swatches =
         codes::CapacitorColourSwatches(kind_, bands_, chosen);
     for (std::size_t i = 0; i < swatches.size(); ++i)
@@ -225,13 +225,13 @@ void CapacitorColourWindow::compute() {
 
 void CapacitorColourWindow::capacitanceAtTemperature() {
     const std::optional<QString> answer = Dialogs::current().prompt(
-        this, kApplicationTitle, toQString(codes::kCapacitorTemperaturePrompt));
+        this, kApplicationTitle, qs(codes::kCapacitorTemperaturePrompt));
     const codes::CapacitorTemperatureResult result =
         codes::CapacitorAtTemperature(answer.value_or(QString()).toStdString(),
                                       lists_[5]->currentIndex(), text_[1]->text().toStdString());
     if (result.coefficientText)
-        text_[6]->setText(toQString(*result.coefficientText));
-    showMessage(this, result.message);
+        text_[6]->setText(qs(*result.coefficientText));
+    ShowMessage(this, result.message);
 }
 
 void CapacitorColourWindow::clear() {

@@ -11,14 +11,10 @@
 
 namespace voltaris::gui {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QStringList toEntries(const std::vector<std::string>& entries) {
     QStringList list;
     for (const std::string& entry : entries)
-        list << toQString(entry);
+        list << qs(entry);
     return list;
 }
 
@@ -50,12 +46,6 @@ CommandButtons addCommandButtons(QWidget* window, QBoxLayout* layout, const QStr
     QObject::connect(buttons.back, &QPushButton::clicked, window,
                      [window] { returnToMainMenu(window); });
     return buttons;
-}
-
-void showMessage(QWidget* parent, const codes::Message& message) {
-    const BoxIcon icon = message.icon == codes::MessageIcon::Exclamation ? BoxIcon::Exclamation
-                                                                         : BoxIcon::Information;
-    Dialogs::current().message(parent, toQString(message.title), toQString(message.text), icon);
 }
 
 ComponentPicture* makePicture(Component part, int bands, const QString& accessibleName,

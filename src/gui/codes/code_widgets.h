@@ -5,6 +5,9 @@
 #include "core/codes/code_common.h"
 #include "gui/pictures.h"
 
+#include "gui/messages.h"
+#include "gui/text.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -24,7 +27,6 @@ namespace voltaris::gui {
 class FieldGrid;
 class Swatch;
 
-QString toQString(std::string_view text);
 QStringList toEntries(const std::vector<std::string>& entries);
 QColor toColour(const codes::Rgb& rgb);
 
@@ -43,9 +45,6 @@ struct CommandButtons {
 };
 CommandButtons addCommandButtons(QWidget* window, QBoxLayout* layout, const QString& clearName,
                                  const QString& backName);
-
-// One of the readers' message boxes, through the dialog seam.
-void showMessage(QWidget* parent, const codes::Message& message);
 
 // The part's picture (`Picture1`), at least `lines` text lines high so that its bands and print
 // read well at any scale.

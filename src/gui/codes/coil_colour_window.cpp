@@ -6,7 +6,7 @@ namespace voltaris::gui {
 
 CoilColourWindow::CoilColourWindow()
     : BandReaderWindow({QStringLiteral("Form16"),
-                        toQString(codes::kCoilWindowTitle),
+                        qs(codes::kCoilWindowTitle),
                         &codes::CoilBandLists(),
                         Component::Coil,
                         QStringLiteral("Bobin Değeri"),
@@ -18,7 +18,7 @@ CoilColourWindow::CoilColourWindow()
 void CoilColourWindow::compute() {
     const codes::CoilColourResult result = codes::ReadCoilColours(chosenEntries());
     if (result.warning) {
-        showMessage(this, *result.warning);
+        ShowMessage(this, *result.warning);
         return;
     }
     showReading(result.swatches, {&result.microHenry, &result.milliHenry, &result.henry},

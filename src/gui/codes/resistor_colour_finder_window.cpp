@@ -72,7 +72,7 @@ public:
         const codes::ColourBandRow& row =
             codes::ColourBandTable::Row(codes::FinderCoefficientColour(coefficient));
         colour_ = toColour(*row.display);
-        text_ = toQString(NumberText(*row.temperatureCoefficientPpm)) + QStringLiteral(" PPM");
+        text_ = qs(NumberText(*row.temperatureCoefficientPpm)) + QStringLiteral(" PPM");
     }
 
     QSize sizeHint() const override {
@@ -107,7 +107,7 @@ private:
 } // namespace
 
 ResistorColourFinderWindow::ResistorColourFinderWindow()
-    : ToolWindow(QStringLiteral("Form6"), toQString(codes::kFinderOpeningTitle)) {
+    : ToolWindow(QStringLiteral("Form6"), qs(codes::kFinderOpeningTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* menuBar = new QMenuBar(this);
@@ -145,7 +145,7 @@ ResistorColourFinderWindow::ResistorColourFinderWindow()
     for (int i = 0; i < 7; ++i) {
         const auto coefficient = static_cast<FinderCoefficient>(i);
         const QString meaning =
-            toQString(codes::ColourBandTable::Row(codes::FinderCoefficientColour(coefficient))
+            qs(codes::ColourBandTable::Row(codes::FinderCoefficientColour(coefficient))
                           .temperatureCoefficientText);
         auto* option = new QRadioButton;
         option->setObjectName(QStringLiteral("Option%1").arg(i + 9));
@@ -232,7 +232,7 @@ void ResistorColourFinderWindow::valueChanged(const QString& text) {
         return;
     }
     accepted_ = text;
-    setWindowTitle(toQString(result.title));
+    setWindowTitle(qs(result.title));
     for (std::size_t i = 0; i < swatches_.size(); ++i)
         applySwatch(swatches_[i], result.swatches[i]);
 }

@@ -28,7 +28,7 @@ QString formOf(ResistorBandCount bands) {
 
 BandReaderSetup setupOf(ResistorBandCount bands) {
     return {formOf(bands),
-            toQString(codes::ResistorWindowTitle(bands)),
+            qs(codes::ResistorWindowTitle(bands)),
             &codes::ResistorBandLists(bands),
             Component::Resistor,
             QStringLiteral("Direnç Değeri"),
@@ -75,13 +75,13 @@ void ResistorColourWindow::compute() {
     const std::vector<int> chosen = chosenEntries();
     codes::ResistorColourResult result = codes::ReadResistorColours(bands_, chosen);
     if (result.warning) {
-        showMessage(this, *result.warning);
+        ShowMessage(this, *result.warning);
         return;
     }
     showReading(result.swatches, {&result.ohm, &result.kiloOhm, &result.megaOhm},
                 result.toleranceText);
     if (coefficient_) {
-        coefficient_->setText(toQString(result.temperatureCoefficientText));
+        coefficient_->setText(qs(result.temperatureCoefficientText));
         temperature_->setEnabled(result.enableTemperatureCommand);
     }
     kept_ = std::move(result.reading);
@@ -97,12 +97,12 @@ void ResistorColourWindow::clear() {
 
 void ResistorColourWindow::resistanceAtTemperature() {
     const std::optional<QString> answer = Dialogs::current().prompt(
-        this, kApplicationTitle, toQString(codes::kResistorTemperaturePrompt));
+        this, kApplicationTitle, qs(codes::kResistorTemperaturePrompt));
     // The options are in the order of the bases.
     const auto base = static_cast<codes::TemperatureBase>(bases_->chosen());
     const codes::ResistorTemperatureResult result = codes::ResistorAtTemperature(
         kept_, base, answer.value_or(QString()).toStdString(), coefficient_->text().toStdString());
-    showMessage(this, result.message);
+    ShowMessage(this, result.message);
 }
 
 } // namespace voltaris::gui

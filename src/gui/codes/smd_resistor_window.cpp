@@ -12,7 +12,7 @@
 namespace voltaris::gui {
 
 SmdResistorWindow::SmdResistorWindow()
-    : ToolWindow(QStringLiteral("Form55"), toQString(codes::kSmdWindowTitle)) {
+    : ToolWindow(QStringLiteral("Form55"), qs(codes::kSmdWindowTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* inputs = new FieldGrid;
@@ -47,7 +47,7 @@ SmdResistorWindow::SmdResistorWindow()
     connect(buttons.compute, &QPushButton::clicked, this, &SmdResistorWindow::compute);
     connect(buttons.clear, &QPushButton::clicked, this, &SmdResistorWindow::clear);
     connect(toleranceCommand_, &QPushButton::clicked, this, [this] {
-        showMessage(this,
+        ShowMessage(this,
                     codes::SmdToleranceMessage(values_[0]->text().toStdString(), tolerancePercent_,
                                                tolerance_->text().toStdString()));
     });
@@ -57,20 +57,20 @@ SmdResistorWindow::SmdResistorWindow()
 void SmdResistorWindow::compute() {
     const codes::SmdResult result = codes::ReadSmdCode(code_->text().toStdString());
     const int caret = code_->cursorPosition();
-    code_->setText(toQString(result.codeText));
+    code_->setText(qs(result.codeText));
     code_->setCursorPosition(caret);
     tolerancePercent_ = result.tolerancePercent;
     if (result.warning) {
-        showMessage(this, *result.warning);
+        ShowMessage(this, *result.warning);
         return;
     }
     const std::optional<std::string>* texts[] = {&result.ohm, &result.kiloOhm, &result.megaOhm};
     for (int i = 0; i < 3; ++i)
         if (*texts[i])
-            values_[i]->setText(toQString(**texts[i]));
-    tolerance_->setText(toQString(result.toleranceText));
+            values_[i]->setText(qs(**texts[i]));
+    tolerance_->setText(qs(result.toleranceText));
     toleranceCommand_->setEnabled(result.toleranceCommandEnabled);
-    codeLabel_->setText(toQString(result.codeLabel));
+    codeLabel_->setText(qs(result.codeLabel));
 }
 
 void SmdResistorWindow::clear() {

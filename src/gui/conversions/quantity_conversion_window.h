@@ -3,7 +3,7 @@
 // as they are typed.
 #pragma once
 
-#include "gui/circuits/conversion_window.h"
+#include "gui/conversions/conversion_window.h"
 
 namespace voltaris::gui {
 

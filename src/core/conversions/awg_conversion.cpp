@@ -1,4 +1,4 @@
-#include "core/circuits/awg_conversion.h"
+#include "core/conversions/awg_conversion.h"
 
 #include "core/numbers.h"
 

@@ -1,6 +1,6 @@
-#include "gui/circuits/unit_conversion_window.h"
+#include "gui/conversions/unit_conversion_window.h"
 
-#include "core/circuits/unit_conversion.h"
+#include "core/conversions/unit_conversion.h"
 #include "gui/fields.h"
 #include "gui/messages.h"
 

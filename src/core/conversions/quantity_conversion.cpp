@@ -1,4 +1,4 @@
-#include "core/circuits/quantity_conversion.h"
+#include "core/conversions/quantity_conversion.h"
 
 #include "core/numbers.h"
 

@@ -3,7 +3,7 @@
 // between two coordinates.
 #pragma once
 
-#include "gui/circuits/conversion_window.h"
+#include "gui/conversions/conversion_window.h"
 
 namespace voltaris::gui {
 

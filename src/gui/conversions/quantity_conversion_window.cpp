@@ -1,6 +1,6 @@
-#include "gui/circuits/quantity_conversion_window.h"
+#include "gui/conversions/quantity_conversion_window.h"
 
-#include "core/circuits/quantity_conversion.h"
+#include "core/conversions/quantity_conversion.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "gui/circuits/conversion_window.h"
+#include "gui/conversions/conversion_window.h"
 
 #include "gui/fields.h"
 #include "gui/live.h"

@@ -1,6 +1,6 @@
-#include "gui/circuits/awg_window.h"
+#include "gui/conversions/awg_window.h"
 
-#include "core/circuits/awg_conversion.h"
+#include "core/conversions/awg_conversion.h"
 #include "gui/fields.h"
 #include "gui/live.h"
 #include "gui/messages.h"
