@@ -2,7 +2,8 @@
 
 #include "app/settings.h"
 #include "app/startup.h"
-#include "gui/navigation.h"
+#include "gui/forms.h"
+#include "gui/openings.h"
 #include "gui/window_registry.h"
 #include "scenario/controls.h"
 #include "scenario/line_check.h"
@@ -125,7 +126,7 @@ void ScenarioRunner::execute(const StartRuns& statement) {
 void ScenarioRunner::execute(const Open& statement) {
     const QString form = qs(statement.form);
     windowNamed(form); // an unknown name fails here
-    gui::openTool(windowNamed(gui::kMainMenuForm), form);
+    gui::openAsTool(form, windowNamed(gui::forms::kMainMenu));
 }
 
 void ScenarioRunner::execute(const Press& statement) {

@@ -3,9 +3,7 @@
 #include "gui/dialogs.h"
 #include "gui/fields.h"
 #include "gui/messages.h"
-#include "gui/navigation.h"
 #include "gui/text_report.h"
-#include "gui/window_registry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,7 +16,6 @@ namespace voltaris::gui {
 namespace {
 
 const QString kTitle = QStringLiteral("OHM ve WATT KANUNU");
-const QString kQuantityConversionForm = QStringLiteral("Form10");
 const QStringList kUnits = {QStringLiteral("V"), QStringLiteral("A"), QStringLiteral("Ω"),
                             QStringLiteral("W")};
 
@@ -37,7 +34,7 @@ QLabel* ohmUnit() {
 
 } // namespace
 
-OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
+OhmsLawWindow::OhmsLawWindow() : ToolWindow(kForm, kTitle) {
     auto* layout = new QVBoxLayout(this);
 
     auto* menuBar = new QMenuBar(this);
@@ -47,21 +44,14 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
     const struct {
         const char* name;
         const char* caption;
-        int page;
     } conversionItems[] = {
-        {"mn_gerilim", "Gerilim As ve Üs Katları Arası Dönüşümü Aç", 4},
-        {"mn_akım", "Akım As ve Üs Katları Arası Dönüşümü Aç", 3},
-        {"mn_direnç", "Direnç As ve Üs Katları Arası Dönüşümü Aç", 0},
-        {"mn_güç", "Güç As ve Üs Katları Arası Dönüşümü Aç", 5},
+        {"mn_gerilim", "Gerilim As ve Üs Katları Arası Dönüşümü Aç"},
+        {"mn_akım", "Akım As ve Üs Katları Arası Dönüşümü Aç"},
+        {"mn_direnç", "Direnç As ve Üs Katları Arası Dönüşümü Aç"},
+        {"mn_güç", "Güç As ve Üs Katları Arası Dönüşümü Aç"},
     };
-    const bool conversionBuilt = WindowRegistry::instance().has(kQuantityConversionForm);
-    for (const auto& item : conversionItems) {
-        QAction* action =
-            addMenuItem(conversions, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
-        action->setEnabled(conversionBuilt);
-        const int page = item.page;
-        connect(action, &QAction::triggered, this, [this, page] { showQuantityConversion(page); });
-    }
+    for (const auto& item : conversionItems)
+        addMenuItem(conversions, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
     QMenu* extras = menuBar->addMenu(QStringLiteral("Ek Hesaplamalar"));
     // Each asks for one value and answers with its reciprocal.
     const auto addReciprocalItem = [this, extras](const char* name, const char* caption,
@@ -116,20 +106,13 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
     report_->setEnabled(false);
     auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
                                    QStringLiteral("Hesabı Sil"));
-    auto* back = makeButton(QStringLiteral("Command2"), QStringLiteral("Ana Menüye Dön"),
-                            QStringLiteral("Bu Bölümü Kapatır"));
+    QPushButton* back = makeReturnButton(QStringLiteral("Command2"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute_, report_, clearButton}, {back}));
-    setLeavingButtons(back);
 
     connect(compute_, &QPushButton::clicked, this, &OhmsLawWindow::compute);
     connect(report_, &QPushButton::clicked, this, &OhmsLawWindow::writeReport);
     connect(clearButton, &QPushButton::clicked, this, &OhmsLawWindow::clear);
-    connect(back, &QPushButton::clicked, this, [this] {
-        returnToMainMenu(this);
-        // A quantity conversion opened from this window's menus leaves with it.
-        closeCompanion(kQuantityConversionForm);
-    });
     for (QComboBox* list : {first_, second_})
         connect(list, &QComboBox::currentIndexChanged, this, &OhmsLawWindow::checkSelection);
     text_[1]->setFocus();
@@ -197,10 +180,6 @@ void OhmsLawWindow::checkSelection() {
     } else {
         compute_->setEnabled(true);
     }
-}
-
-void OhmsLawWindow::showQuantityConversion(int page) {
-    openCompanion(kQuantityConversionForm, page);
 }
 
 } // namespace voltaris::gui

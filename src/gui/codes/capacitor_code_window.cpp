@@ -22,7 +22,7 @@ const QColor kPrint(20, 20, 20);
 } // namespace
 
 CapacitorCodeWindow::CapacitorCodeWindow()
-    : ToolWindow(QStringLiteral("Form17"), qs(codes::kCapacitorCodeWindowTitle)) {
+    : ToolWindow(kForm, qs(codes::kCapacitorCodeWindowTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* inputs = new FieldGrid;
@@ -87,7 +87,6 @@ CapacitorCodeWindow::CapacitorCodeWindow()
 
     const CommandButtons buttons =
         addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command4"));
-    setLeavingButtons(buttons.back);
 
     connect(buttons.compute, &QPushButton::clicked, this, &CapacitorCodeWindow::compute);
     connect(buttons.clear, &QPushButton::clicked, this, &CapacitorCodeWindow::clear);

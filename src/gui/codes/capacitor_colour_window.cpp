@@ -41,7 +41,7 @@ constexpr char kBandLetters[] = {'A', 'B', 'C', 'D', 'E', 'F', 'C', 'E'};
 } // namespace
 
 CapacitorColourWindow::CapacitorColourWindow()
-    : ToolWindow(QStringLiteral("Form18"), qs(codes::kCapacitorColourWindowTitle)) {
+    : ToolWindow(kForm, qs(codes::kCapacitorColourWindowTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* groups = new QHBoxLayout;
@@ -120,7 +120,6 @@ CapacitorColourWindow::CapacitorColourWindow()
 
     const CommandButtons buttons =
         addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command2"));
-    setLeavingButtons(buttons.back);
 
     connect(kindGroup, &OptionGroup::chosenChanged, this,
             [this](int index) { chooseKind(static_cast<CapacitorKind>(index)); });
@@ -224,8 +223,8 @@ void CapacitorColourWindow::compute() {
 }
 
 void CapacitorColourWindow::capacitanceAtTemperature() {
-    const std::optional<QString> answer = Dialogs::current().prompt(
-        this, kApplicationTitle, qs(codes::kCapacitorTemperaturePrompt));
+    const std::optional<QString> answer =
+        Dialogs::current().prompt(this, kApplicationTitle, qs(codes::kCapacitorTemperaturePrompt));
     const codes::CapacitorTemperatureResult result =
         codes::CapacitorAtTemperature(answer.value_or(QString()).toStdString(),
                                       lists_[5]->currentIndex(), text_[1]->text().toStdString());

@@ -2,7 +2,6 @@
 
 #include "gui/fields.h"
 #include "gui/live.h"
-#include "gui/navigation.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -15,9 +14,6 @@ namespace voltaris::gui {
 
 namespace {
 
-const QString kReturnName = QStringLiteral("Command1");
-const QString kCloseName = QStringLiteral("Command2");
-const QString kOpenOtherName = QStringLiteral("Command3");
 const QString kEnterValue = QStringLiteral("Değeri Giriniz");
 
 // Results of pages with many units stand in two columns, so that a page fits a small screen.
@@ -106,33 +102,24 @@ void ConversionPage::showUnitLabels(int unit) {
 }
 
 ConversionWindow::ConversionWindow(const QString& formName, const QString& title,
-                                   const QString& otherForm, const QString& openOtherCaption,
-                                   const QString& openOtherToolTip)
-    : ToolWindow(formName, title), otherForm_(otherForm), tabs_(new QTabWidget) {
+                                   const QString& openOtherCaption, const QString& openOtherToolTip)
+    : ToolWindow(formName, title), tabs_(new QTabWidget) {
     auto* layout = new QVBoxLayout(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->setAccessibleName(title);
     tabs_->setUsesScrollButtons(false); // every tab caption stays readable
     layout->addWidget(tabs_, 1);
 
-    openOtherButton_ = makeButton(kOpenOtherName, openOtherCaption, openOtherToolTip);
-    closeButton_ = makeButton(kCloseName, QStringLiteral("Bu Bölümü Kapat"),
-                              QStringLiteral("Bu Bölümü Kapatır"));
-    closeButton_->hide();
-    returnButton_ = makeButton(kReturnName, QStringLiteral("Ana Menüye Dön"),
-                               QStringLiteral("Bu Bölümü Kapatır"));
-    layout->addLayout(makeButtonRow({openOtherButton_}, {closeButton_, returnButton_}));
-    setLeavingButtons(returnButton_, closeButton_, {openOtherButton_});
-
-    connect(returnButton_, &QPushButton::clicked, this, [this] { returnToMainMenu(this); });
-    connect(closeButton_, &QPushButton::clicked, this, &ConversionWindow::closeCompanion);
-    connect(openOtherButton_, &QPushButton::clicked, this, &ConversionWindow::openOther);
+    // `Command3` opens the other conversion window in place of this one; a companion does not
+    // offer it.
+    QPushButton* openOther =
+        makeButton(QStringLiteral("Command3"), openOtherCaption, openOtherToolTip);
+    hideWhenCompanion({openOther});
+    layout->addLayout(
+        makeButtonRow({openOther}, {makeCompanionCloseButton(QStringLiteral("Command2")),
+                                    makeReturnButton(QStringLiteral("Command1"))}));
     connect(tabs_, &QTabWidget::currentChanged, this,
             [this](int page) { pages_[page]->input()->setFocus(); });
-}
-
-void ConversionWindow::showPage(int page) {
-    tabs_->setCurrentIndex(page);
 }
 
 ConversionPage* ConversionWindow::addPage(const PageDescription& description, QWidget* above) {
@@ -150,20 +137,6 @@ QMenu* ConversionWindow::addMenu(const QString& title) {
         layout()->setMenuBar(menuBar_);
     }
     return menuBar_->addMenu(title);
-}
-
-void ConversionWindow::closeCompanion() {
-    hide();
-    // The next opening starts as the window opens from the main menu; a companion opening
-    // changes the buttons again.
-    closeButton_->hide();
-    returnButton_->show();
-    openOtherButton_->show();
-}
-
-void ConversionWindow::openOther() {
-    QWidget* other = openTool(this, otherForm_);
-    adjustControls(other, {kReturnName, kOpenOtherName}, {kCloseName});
 }
 
 } // namespace voltaris::gui

@@ -87,28 +87,18 @@ private:
 
 class ConversionWindow : public ToolWindow {
     Q_OBJECT
-public:
-    void showPage(int page) override;
-
 protected:
-    // `otherForm` is the other conversion window, opened by `Command3` with `openOtherCaption`.
-    ConversionWindow(const QString& formName, const QString& title, const QString& otherForm,
-                     const QString& openOtherCaption, const QString& openOtherToolTip);
+    // `Command3`, with `openOtherCaption`, opens the other conversion window.
+    ConversionWindow(const QString& formName, const QString& title, const QString& openOtherCaption,
+                     const QString& openOtherToolTip);
 
     ConversionPage* addPage(const PageDescription& description, QWidget* above = nullptr);
     QMenu* addMenu(const QString& title);
 
 private:
-    void closeCompanion();
-    void openOther();
-
-    QString otherForm_;
     QMenuBar* menuBar_ = nullptr;
     QTabWidget* tabs_;
     QList<ConversionPage*> pages_;
-    QPushButton* returnButton_;
-    QPushButton* closeButton_;
-    QPushButton* openOtherButton_;
 };
 
 } // namespace voltaris::gui

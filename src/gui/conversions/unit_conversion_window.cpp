@@ -66,8 +66,7 @@ PageDescription describe(const PageData& data) {
 } // namespace
 
 UnitConversionWindow::UnitConversionWindow()
-    : ConversionWindow(QStringLiteral("Form12"), QStringLiteral("Birim'ler Arası Çeviri"),
-                       QStringLiteral("Form10"),
+    : ConversionWindow(kForm, QStringLiteral("Birim'ler Arası Çeviri"),
                        QStringLiteral("Elektrik ve Elektronikte Kullanılan Kavramlar Arası "
                                       "Dönüşüm Bölümünü Aç"),
                        QStringLiteral("Direnç,Kondansatör,Bobin,Akım,Gerilim,Güç Dönüşümleri")) {
