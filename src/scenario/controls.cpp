@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace voltaris::scenario {
 
@@ -108,6 +109,10 @@ std::optional<QString> colourOf(const QObject* control) {
 }
 
 QString describe(const QObject* control) {
+    if (const auto* timer = qobject_cast<const QTimer*>(control))
+        return QStringLiteral("QTimer %1, every %2 ms")
+            .arg(timer->isActive() ? QStringLiteral("running") : QStringLiteral("stopped"))
+            .arg(timer->interval());
     QStringList parts{QString::fromLatin1(control->metaObject()->className())};
     if (const std::optional<QString> text = textOf(control))
         parts.append(QStringLiteral("text ") + quoted(*text));
