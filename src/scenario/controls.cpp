@@ -50,7 +50,8 @@ bool isShown(const QObject* control) {
     if (const auto* action = qobject_cast<const QAction*>(control))
         return action->isVisible();
     const auto* widget = qobject_cast<const QWidget*>(control);
-    return widget && (widget->isWindow() ? widget->isVisible() : !widget->isHidden());
+    return widget &&
+           (widget->isWindow() ? widget->isVisible() : widget->isVisibleTo(widget->window()));
 }
 
 bool isEnabled(const QObject* control) {
