@@ -139,9 +139,9 @@ CapacitorColourWindow::CapacitorColourWindow()
     // The opening choices: polyester, 4 bands.
     chooseKind(CapacitorKind::Polyester);
     chooseBands(CapacitorBandCount::Four);
-    // The band-count rules also hold on the window's periodic refresh (a text typed into a field
-    // of a band the capacitor lacks goes again).
-    new LiveRefresh(this, [this] { applyBandCountRules(); });
+    // The band-count rules also hold on the window's periodic timer (a text typed into a field of
+    // a band the capacitor lacks goes again).
+    new WindowTimer(this, QStringLiteral("Timer1"), [this] { applyBandCountRules(); });
     lists_[0]->setFocus();
 }
 
@@ -224,8 +224,8 @@ void CapacitorColourWindow::compute() {
 }
 
 void CapacitorColourWindow::capacitanceAtTemperature() {
-    const std::optional<QString> answer = Dialogs::current().prompt(
-        this, kApplicationTitle, qs(codes::kCapacitorTemperaturePrompt));
+    const std::optional<QString> answer =
+        Dialogs::current().prompt(this, kApplicationTitle, qs(codes::kCapacitorTemperaturePrompt));
     const codes::CapacitorTemperatureResult result =
         codes::CapacitorAtTemperature(answer.value_or(QString()).toStdString(),
                                       lists_[5]->currentIndex(), text_[1]->text().toStdString());
