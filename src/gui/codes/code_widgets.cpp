@@ -41,7 +41,6 @@ CommandButtons addCommandButtons(QWidget* window, QBoxLayout* layout, const QStr
         makeButton(clearName, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil")),
         makeButton(backName, QStringLiteral("Ana Menüye Dön"), QStringLiteral("Bu Bölümü Kapatır")),
     };
-    buttons.compute->setDefault(true);
     layout->addLayout(makeButtonRow({buttons.compute, buttons.clear}, {buttons.back}));
     QObject::connect(buttons.back, &QPushButton::clicked, window,
                      [window] { returnToMainMenu(window); });
