@@ -13,6 +13,7 @@
 #include "core/numbers.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -179,9 +180,18 @@ private slots:
 
     void cancelledReportWritesNothing() {
         QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rapor.txt"));
+        dialogs.savePath = path;
+        QVERIFY(TextReport(nullptr, QStringLiteral("rapor"), {"Birinci"}));
+        // The same report again, its save dialog cancelled: the folder and the file stay as
+        // they were.
         dialogs.savePath.reset();
-        QVERIFY(!TextReport(nullptr, QStringLiteral("x"), {"line"}));
-        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(!TextReport(nullptr, QStringLiteral("rapor"), {"İkinci"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("rapor.txt")});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Birinci\r\n"));
         QVERIFY(dialogs.boxes.isEmpty());
     }
 

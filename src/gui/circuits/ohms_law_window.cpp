@@ -101,7 +101,6 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(kForm, kTitle) {
     layout->addLayout(results);
 
     compute_ = makeButton(QStringLiteral("Command1"), QStringLiteral("HESAPLA"));
-    compute_->setDefault(true);
     report_ = makeButton(QStringLiteral("Command4"), QStringLiteral("Rapor Ver"));
     report_->setEnabled(false);
     auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),

@@ -138,9 +138,9 @@ CapacitorColourWindow::CapacitorColourWindow()
     // The opening choices: polyester, 4 bands.
     chooseKind(CapacitorKind::Polyester);
     chooseBands(CapacitorBandCount::Four);
-    // The band-count rules also hold on the window's periodic refresh (a text typed into a field
-    // of a band the capacitor lacks goes again).
-    new LiveRefresh(this, [this] { applyBandCountRules(); });
+    // The band-count rules also hold on the window's periodic timer (a text typed into a field of
+    // a band the capacitor lacks goes again).
+    new WindowTimer(this, QStringLiteral("Timer1"), [this] { applyBandCountRules(); });
     lists_[0]->setFocus();
 }
 

@@ -41,7 +41,6 @@ CommandButtons addCommandButtons(ToolWindow* window, QBoxLayout* layout, const Q
         makeButton(clearName, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil")),
         window->makeReturnButton(backName),
     };
-    buttons.compute->setDefault(true);
     layout->addLayout(makeButtonRow({buttons.compute, buttons.clear}, {buttons.back}));
     return buttons;
 }

@@ -73,7 +73,10 @@ AwgWindow::AwgWindow() : ToolWindow(kForm, QStringLiteral("AWG Metrik Dönüşü
     layout->addLayout(makeButtonRow({}, {back}));
 
     buildMenus();
-    new LiveRefresh(this, [this] { refresh(); });
+    // The fields follow the chosen size at once; a text typed over them gives way at once.
+    connect(size_, &QComboBox::currentTextChanged, this, &AwgWindow::refresh);
+    for (QLineEdit* result : {section_, diameter_, inches_})
+        connect(result, &QLineEdit::textEdited, this, &AwgWindow::refresh);
     size_->setFocus();
 }
 

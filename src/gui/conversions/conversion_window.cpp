@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace voltaris::gui {
 
@@ -23,8 +24,7 @@ const QString kWidestResult = QStringLiteral("0.0000000000006213712");
 
 } // namespace
 
-ConversionPage::ConversionPage(QWidget* window, int number, const PageDescription& description,
-                               QWidget* above)
+ConversionPage::ConversionPage(int number, const PageDescription& description, QWidget* above)
     : description_(description) {
     auto* layout = new QVBoxLayout(this);
     if (above)
@@ -75,13 +75,19 @@ ConversionPage::ConversionPage(QWidget* window, int number, const PageDescriptio
     layout->addWidget(resultsFrame);
     layout->addStretch(1);
 
-    new LiveRefresh(window, [this] { refresh(); });
+    // The results follow the input and the unit choice at once, on every page, shown or not; a
+    // text typed over a result gives way to the result at once.
+    connect(input_, &QLineEdit::textChanged, this, &ConversionPage::refresh);
+    connect(units_, &OptionGroup::chosenChanged, this, &ConversionPage::refresh);
+    for (QLineEdit* result : std::as_const(results_))
+        connect(result, &QLineEdit::textEdited, this, &ConversionPage::refresh);
 }
 
 void ConversionPage::renameUnit(int index, const QString& caption) {
     units_->setCaption(index, caption);
     resultLabels_[index]->setText(caption);
     results_[index]->setAccessibleName(caption);
+    refresh(); // "Seçilen Birim" shows the chosen unit's new caption
 }
 
 void ConversionPage::refresh() {
@@ -123,7 +129,7 @@ ConversionWindow::ConversionWindow(const QString& formName, const QString& title
 }
 
 ConversionPage* ConversionWindow::addPage(const PageDescription& description, QWidget* above) {
-    auto* page = new ConversionPage(this, static_cast<int>(pages_.size()) + 1, description, above);
+    auto* page = new ConversionPage(static_cast<int>(pages_.size()) + 1, description, above);
     pages_ << page;
     tabs_->addTab(page, description.caption);
     if (pages_.size() == 1)
