@@ -5,6 +5,7 @@
 #include "gui/circuits/circuit_windows.h"
 #include "gui/codes/code_windows.h"
 #include "gui/conversions/conversion_windows.h"
+#include "gui/lowvoltage/lowvoltage_windows.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::app {
@@ -19,6 +20,7 @@ void registerWindows() {
     gui::registerCodeWindows(registry);
     gui::registerCircuitWindows(registry);
     gui::registerConversionWindows(registry);
+    gui::registerLowVoltageWindows(registry);
 }
 
 } // namespace voltaris::app

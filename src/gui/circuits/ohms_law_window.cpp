@@ -22,7 +22,7 @@ const QStringList kUnits = {QStringLiteral("V"), QStringLiteral("A"), QStringLit
 QStringList quantityList() {
     QStringList entries;
     for (const std::string& quantity : ohms_law::kQuantities)
-        entries << QString::fromStdString(quantity);
+        entries << qs(quantity);
     return entries;
 }
 
@@ -60,8 +60,8 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(kForm, kTitle) {
         connect(addMenuItem(extras, QString::fromUtf8(name), QString::fromUtf8(caption)),
                 &QAction::triggered, this, [this, prompt, message] {
                     PromptWarning(this, [this, prompt, message] {
-                        const double value = PromptNumber(this, QString::fromStdString(prompt));
-                        ShowResultBox(this, QString::fromStdString(message(value)));
+                        const double value = PromptNumber(this, qs(prompt));
+                        ShowResultBox(this, qs(message(value)));
                     });
                 });
     };
@@ -120,7 +120,7 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(kForm, kTitle) {
 ohms_law::Fields OhmsLawWindow::fieldTexts() const {
     ohms_law::Fields fields;
     for (int n = 1; n <= 6; ++n)
-        fields[n] = text_[static_cast<std::size_t>(n)]->text().toStdString();
+        fields[n] = utf8(text_[static_cast<std::size_t>(n)]->text());
     return fields;
 }
 
@@ -129,28 +129,15 @@ void OhmsLawWindow::compute() {
     if (caseCode == 0)
         return;
     caseCode_ = caseCode;
-    ohms_law::Fields fields = fieldTexts();
-    // Whatever the steps wrote before a failure stays in the fields.
-    const auto writeBack = [&] {
-        for (int n = 3; n <= 6; ++n)
-            text_[static_cast<std::size_t>(n)]->setText(QString::fromStdString(fields[n]));
-    };
-    const bool done = MissingInputWarning(this, {text_[1], text_[2]}, [&] {
-        try {
-            ohms_law::Compute(caseCode, fields);
-        } catch (...) {
-            writeBack();
-            throw;
-        }
-        writeBack();
-    });
-    if (done)
+    const Outcome<ohms_law::Fields> outcome = ohms_law::Compute(caseCode, fieldTexts());
+    for (int n = 3; n <= 6; ++n)
+        text_[static_cast<std::size_t>(n)]->setText(qs(outcome.texts[n]));
+    if (MissingInputWarning(this, {text_[1], text_[2]}, outcome))
         report_->setEnabled(true);
 }
 
 void OhmsLawWindow::writeReport() {
-    TextReport(this, QString::fromStdString(ohms_law::kReportName),
-               ohms_law::ReportLines(caseCode_, fieldTexts()));
+    TextReport(this, qs(ohms_law::kReportName), ohms_law::ReportLines(caseCode_, fieldTexts()));
 }
 
 void OhmsLawWindow::clear() {

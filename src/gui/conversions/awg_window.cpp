@@ -91,7 +91,7 @@ void AwgWindow::buildMenus() {
                     this,
                     [this, command] {
                         const double value = PromptNumber(this, QString::fromUtf8(command.prompt));
-                        ShowResultBox(this, QString::fromStdString(command.message(value)));
+                        ShowResultBox(this, qs(command.message(value)));
                     },
                     QString::fromUtf8(awg::kWarning));
             });
@@ -123,11 +123,11 @@ void AwgWindow::refresh() {
     const std::optional<awg::Display> display = awg::Show(size_->currentText().toStdString());
     if (!display)
         return;
-    writeResult(section_, QString::fromStdString(display->section));
-    writeResult(diameter_, QString::fromStdString(display->diameter));
-    writeResult(inches_, QString::fromStdString(display->inches));
-    writeResult(steelNames_, QString::fromStdString(display->steelNames));
-    writeResult(aluminiumNames_, QString::fromStdString(display->aluminiumNames));
+    writeResult(section_, qs(display->section));
+    writeResult(diameter_, qs(display->diameter));
+    writeResult(inches_, qs(display->inches));
+    writeResult(steelNames_, qs(display->steelNames));
+    writeResult(aluminiumNames_, qs(display->aluminiumNames));
 }
 
 } // namespace voltaris::gui

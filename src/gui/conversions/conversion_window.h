@@ -6,6 +6,7 @@
 #pragma once
 
 #include "gui/options.h"
+#include "gui/text.h"
 #include "gui/tool_window.h"
 
 #include <QStringList>
@@ -33,9 +34,9 @@ template <typename CoreTexts>
 std::optional<LiveTexts> liveTexts(const std::optional<CoreTexts>& texts) {
     if (!texts)
         return std::nullopt;
-    LiveTexts live{QString::fromStdString(texts->selectedUnit), {}};
+    LiveTexts live{qs(texts->selectedUnit), {}};
     for (const auto& result : texts->results)
-        live.results << QString::fromStdString(result);
+        live.results << qs(result);
     return live;
 }
 

@@ -87,8 +87,8 @@ void UnitConversionWindow::coordinateDistance() {
             for (std::size_t index = 0; index < values.size(); ++index)
                 values[index] =
                     PromptNumber(this, QString::fromUtf8(uc::kCoordinatePrompts[index]));
-            ShowResultBox(this, QString::fromStdString(uc::CoordinateDistanceMessage(
-                                    values[0], values[1], values[2], values[3])));
+            ShowResultBox(this, qs(uc::CoordinateDistanceMessage(values[0], values[1], values[2],
+                                                                 values[3])));
         },
         QString::fromUtf8(uc::kCoordinateWarning));
 }
