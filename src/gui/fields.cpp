@@ -19,6 +19,12 @@ QLabel* makeUnitLabel(const QString& unit) {
     return label;
 }
 
+QLabel* makeOhmUnit() {
+    QLabel* unit = makeUnitLabel(QStringLiteral("Ω"));
+    unit->setToolTip(QStringLiteral("Ohm"));
+    return unit;
+}
+
 QLineEdit* makeInput(const QString& name, const QString& accessibleName, const QString& toolTip) {
     auto* field = new QLineEdit;
     field->setObjectName(name);
@@ -75,6 +81,11 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
     return item;
+}
+
+void addMenuItems(QMenu* menu, std::initializer_list<MenuItem> items) {
+    for (const MenuItem& item : items)
+        addMenuItem(menu, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
 }
 
 FieldGrid::FieldGrid(QWidget* parent) : QGridLayout(parent) {

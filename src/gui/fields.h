@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QStringList>
+#include <initializer_list>
 
 class QAction;
 class QComboBox;
@@ -34,6 +35,8 @@ public:
 
 // A unit label of a field row.
 QLabel* makeUnitLabel(const QString& unit);
+// The ohm unit of a resistance field: "Ω", with the tool tip "Ohm".
+QLabel* makeOhmUnit();
 
 // A numeric input field or a result field made outside a grid.
 QLineEdit* makeInput(const QString& name, const QString& accessibleName,
@@ -48,6 +51,12 @@ QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands, const QList<QPus
 
 // A menu item with its control name.
 QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
+// Menu items, each a control name and its caption, in order.
+struct MenuItem {
+    const char* name;
+    const char* caption;
+};
+void addMenuItems(QMenu* menu, std::initializer_list<MenuItem> items);
 
 // A filled shape: a colour band, a swatch. Its fill is its meaning colour (gui/colours.h);
 // unfilled, it draws nothing and leaves what lies beneath visible.

@@ -155,6 +155,19 @@ const std::vector<Opening>& table() {
         {kAwg, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kAwg, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
         {kAwg, "mn_cokkesit", kAuxiliaryCalculations, kCompanion, onPage(12)},
+        {kLedResistor, "mn_direnç", kQuantityConversion, kCompanion, onPage(0)},
+        {kLedResistor, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kLedResistor, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
+        {kLedResistor, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kHeater, "mn_direnç", kQuantityConversion, kCompanion, onPage(0)},
+        {kHeater, "mn_Akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kHeater, "mn_Gerilim", kQuantityConversion, kCompanion, onPage(4)},
+        {kHeater, "mn_güç", kQuantityConversion, kCompanion, onPage(5)},
+        {kHeater, "mn_Uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kHeater, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
+        {kHeater, "mn_Enerji", kUnitConversion, kCompanion, onPage(4)},
+        {kHeater, "mn_AkımY", kAuxiliaryCalculations, kCompanion, onPage(0)},
+        {kHeater, "mn_DirS", kTemperatureResistance, kCompanion},
     };
     return openings;
 }

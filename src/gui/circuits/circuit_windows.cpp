@@ -1,5 +1,8 @@
 #include "gui/circuits/circuit_windows.h"
 
+#include "gui/circuits/air_core_coil_window.h"
+#include "gui/circuits/heater_window.h"
+#include "gui/circuits/led_resistor_window.h"
 #include "gui/circuits/ohms_law_window.h"
 #include "gui/window_registry.h"
 
@@ -7,6 +10,9 @@ namespace voltaris::gui {
 
 void registerCircuitWindows(WindowRegistry& registry) {
     registry.add<OhmsLawWindow>();
+    registry.add<LedResistorWindow>();
+    registry.add<HeaterWindow>();
+    registry.add<AirCoreCoilWindow>();
 }
 
 } // namespace voltaris::gui
