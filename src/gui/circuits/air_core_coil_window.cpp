@@ -22,13 +22,17 @@ const QString kInductance = QStringLiteral("Bobinin mikroHenri Cinsinden Değeri
 const QString kWire = QStringLiteral("Maksimum Olabilecek Tel Çapı");
 const QString kEmpirical = QStringLiteral("Yarı Empirik (Gözlemsel) Formülüne Göre :");
 
-// The heading of a formula's results, spanning the grid.
-void addHeading(FieldGrid* grid, const QString& text) {
-    auto* heading = new QLabel(text);
+// The heading of a formula's results, spanning the grid, and its inductance field, whose
+// accessible name carries the formula too.
+QLineEdit* addInductance(FieldGrid* grid, const QString& formula, const QString& name) {
+    auto* heading = new QLabel(formula);
     QFont font = heading->font();
     font.setBold(true);
     heading->setFont(font);
     grid->addWidget(heading, grid->rowCount(), 0, 1, 3);
+    QLineEdit* field = grid->addResult(name, kInductance, kMicrohenry);
+    field->setAccessibleName(formula + QLatin1Char(' ') + kInductance);
+    return field;
 }
 
 // A tab page: its fields, wide enough for a long result, then its own "Hesapla", which Enter in
@@ -81,11 +85,10 @@ QWidget* AirCoreCoilWindow::buildSingleLayerPage() {
     // No entry is chosen until the first computation chooses one.
     ratio_ = grid->addList(QStringLiteral("Combo1"), QStringLiteral("Çap / Uzunluk Oranı (2r / l)"),
                            ratios, -1);
-    addHeading(grid, QStringLiteral("Hantaro Nagaoka Formülüne Göre :"));
-    nagaoka_ = grid->addResult(QStringLiteral("Text4"), kInductance, kMicrohenry);
+    nagaoka_ = addInductance(grid, QStringLiteral("Hantaro Nagaoka Formülüne Göre :"),
+                             QStringLiteral("Text4"));
     singleWire_ = grid->addResult(QStringLiteral("Text5"), kWire, kCentimetre);
-    addHeading(grid, kEmpirical);
-    empirical_ = grid->addResult(QStringLiteral("Text6"), kInductance, kMicrohenry);
+    empirical_ = addInductance(grid, kEmpirical, QStringLiteral("Text6"));
 
     auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
     connect(compute, &QPushButton::clicked, this, &AirCoreCoilWindow::computeSingleLayer);
@@ -102,8 +105,7 @@ QWidget* AirCoreCoilWindow::buildMultiLayerPage() {
                             QStringLiteral("Bobinin Sarım Kalınlığını Giriniz"), kCentimetre);
     multiTurns_ =
         grid->addInput(QStringLiteral("Text10"), QStringLiteral("Toplam Sarım Sayısını Giriniz"));
-    addHeading(grid, kEmpirical);
-    multiInductance_ = grid->addResult(QStringLiteral("Text11"), kInductance, kMicrohenry);
+    multiInductance_ = addInductance(grid, kEmpirical, QStringLiteral("Text11"));
     multiWire_ = grid->addResult(QStringLiteral("Text12"), kWire, kCentimetre);
 
     auto* compute = makeButton(QStringLiteral("Command2"), QStringLiteral("Hesapla"));
