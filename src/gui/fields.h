@@ -35,7 +35,7 @@ public:
 
 // A unit label of a field row.
 QLabel* makeUnitLabel(const QString& unit);
-// The ohm unit of a resistance field: "Ω", with the tool tip "Ohm".
+// The ohm sign of a resistance row, with its tool tip "Ohm".
 QLabel* makeOhmUnit();
 
 // A numeric input field or a result field made outside a grid.

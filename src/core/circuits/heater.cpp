@@ -1,6 +1,7 @@
 #include "core/circuits/heater.h"
 
-#include "core/circuits/conductor.h"
+#include "core/circuits/conductor_materials.h"
+#include "core/circuits/conductor_section.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 
@@ -11,9 +12,9 @@ using checked::Finite;
 
 Outcome<Fields> Compute(int material, Fields fields) {
     const double resistivity =
-        conductor::Materials()[static_cast<std::size_t>(material)].resistivity;
+        conductor_materials::Materials()[static_cast<std::size_t>(material)].resistivity;
     return RunSteps(std::move(fields), [resistivity](Fields& f) {
-        f.section = NumberText(conductor::SectionOf(ReadNumber(f.diameter)));
+        f.section = NumberText(conductor_section::SectionOf(ReadNumber(f.diameter)));
         f.resistance =
             ResultText(Finite(Div(ReadNumber(f.length), ReadNumber(f.section)) * resistivity), 12);
         const double voltage = ReadNumber(f.voltage);
@@ -25,7 +26,7 @@ Outcome<Fields> Compute(int material, Fields fields) {
 }
 
 std::string DiameterText(double section) {
-    return NumberText(conductor::DiameterOf(section));
+    return NumberText(conductor_section::DiameterOf(section));
 }
 
 std::string EnergyMessage(double hours, std::string_view voltage, std::string_view current) {

@@ -41,7 +41,7 @@ inline constexpr std::string_view kNote =
     "değildir...";
 
 // "İletkenin Kesitini Biliyorum, Çapına Çevireceğim": the diameter text written into Text7 for the
-// section answered (conductor::kSectionPrompt), then the box kDiameterTransferred. Throws
+// section answered (conductor_section::kSectionPrompt), then the box kDiameterTransferred. Throws
 // ComputeFailure for a negative section.
 std::string DiameterText(double section);
 inline constexpr std::string_view kDiameterTransferred =

@@ -1,6 +1,7 @@
 #include "gui/circuits/heater_window.h"
 
-#include "core/circuits/conductor.h"
+#include "core/circuits/conductor_section.h"
+#include "gui/circuits/conductor_widgets.h"
 #include "gui/fields.h"
 #include "gui/messages.h"
 
@@ -18,19 +19,15 @@ HeaterWindow::HeaterWindow() : ToolWindow(kForm, QStringLiteral("Isıtıcı Rez�
     buildMenus(menuBar);
     layout->setMenuBar(menuBar);
 
-    // One grid for the inputs and the results, their fields in one column.
+    // One grid for the material, the inputs and the results, their fields in one column.
     auto* grid = new FieldGrid;
+    material_ = addMaterialList(*grid, QStringLiteral("Combo2"), heater::kDefaultMaterial);
     length_ =
         grid->addInput(QStringLiteral("Text6"), QStringLiteral("İletkenin Uzunluğunu Giriniz"),
                        QStringLiteral("m"), QStringLiteral("Uzunluğu Metre Cinsinden Giriniz..."));
     diameter_ = grid->addInput(
         QStringLiteral("Text7"), QStringLiteral("İletkenin Çapı Giriniz"), QStringLiteral("mm"),
         QStringLiteral("İletkenin Kesitinin Çapını Milimetre Cinsinden Giriniz..."));
-    QStringList materials;
-    for (const conductor::Material& material : conductor::Materials())
-        materials << qs(material.name);
-    material_ = grid->addList(QStringLiteral("Combo2"), QStringLiteral("İletkenin Cinsini Seçiniz"),
-                              materials, heater::kDefaultMaterial);
     voltage_ = grid->addInput(
         QStringLiteral("Text8"), QStringLiteral("Uygulanacak Gerilimi Giriniz"),
         QStringLiteral("V"),
@@ -88,7 +85,7 @@ void HeaterWindow::buildMenus(QMenuBar* menuBar) {
         extras, QStringLiteral("mn_ÇapÇ"),
         QStringLiteral("İletkenin Kesitini Biliyorum, Çapına Çevireceğim"),
         [this] {
-            const double section = PromptNumber(this, qs(conductor::kSectionPrompt));
+            const double section = PromptNumber(this, qs(conductor_section::kSectionPrompt));
             diameter_->setText(qs(heater::DiameterText(section)));
             ShowResultBox(this, qs(heater::kDiameterTransferred));
         },
