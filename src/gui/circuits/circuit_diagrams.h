@@ -3,7 +3,10 @@
 // The names on the drawings are the labels of the windows' fields.
 #pragma once
 
+#include <QString>
 #include <QWidget>
+
+#include <array>
 
 namespace voltaris::gui {
 
@@ -17,10 +20,10 @@ enum class Circuit {
 
 // The terminals of both networks are 1, 2 and 3; star arm Rn goes to terminal n, delta arm Rmn
 // lies between terminals m and n.
-inline const QString kStarArms[3] = {QStringLiteral("R1"), QStringLiteral("R2"),
-                                     QStringLiteral("R3")};
-inline const QString kDeltaArms[3] = {QStringLiteral("R12"), QStringLiteral("R23"),
-                                      QStringLiteral("R31")};
+inline const std::array<QString, 3> kStarArms = {QStringLiteral("R1"), QStringLiteral("R2"),
+                                                 QStringLiteral("R3")};
+inline const std::array<QString, 3> kDeltaArms = {QStringLiteral("R12"), QStringLiteral("R23"),
+                                                  QStringLiteral("R31")};
 
 class CircuitDiagram : public QWidget {
 public:

@@ -1,12 +1,16 @@
 #include "gui/circuits/circuit_windows.h"
 
+#include "gui/circuits/equivalent_circuits_window.h"
 #include "gui/circuits/ohms_law_window.h"
+#include "gui/circuits/resistance_calculations_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
 
 void registerCircuitWindows(WindowRegistry& registry) {
+    registry.add<ResistanceCalculationsWindow>();
     registry.add<OhmsLawWindow>();
+    registry.add<EquivalentCircuitsWindow>();
 }
 
 } // namespace voltaris::gui
