@@ -1,8 +1,10 @@
 #include "gui/circuits/circuit_windows.h"
 
+#include "gui/circuits/conductor_resistance_window.h"
 #include "gui/circuits/equivalent_circuits_window.h"
 #include "gui/circuits/ohms_law_window.h"
 #include "gui/circuits/resistance_calculations_window.h"
+#include "gui/circuits/temperature_resistance_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -10,7 +12,9 @@ namespace voltaris::gui {
 void registerCircuitWindows(WindowRegistry& registry) {
     registry.add<ResistanceCalculationsWindow>();
     registry.add<OhmsLawWindow>();
+    registry.add<ConductorResistanceWindow>();
     registry.add<EquivalentCircuitsWindow>();
+    registry.add<TemperatureResistanceWindow>();
 }
 
 } // namespace voltaris::gui
