@@ -32,10 +32,10 @@ QGroupBox* armGroup(const QString& title, const std::array<QString, 3>& arms, in
     auto* grid = new FieldGrid(group);
     for (std::size_t n = 0; n < arms.size(); ++n) {
         const QString field = name("Text", firstField + static_cast<int>(n));
-        fields[n] = computed ? grid->addResult(field, arms[n], QStringLiteral("Ω"))
-                             : grid->addInput(field, arms[n], QStringLiteral("Ω"));
+        fields[n] = computed ? makeResult(field, arms[n]) : makeInput(field, arms[n], arms[n]);
         if (computed)
             fitGeneralNumbers(fields[n]);
+        grid->addRow(arms[n], fields[n], makeOhmUnit());
     }
     return group;
 }

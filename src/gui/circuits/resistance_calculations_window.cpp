@@ -165,6 +165,7 @@ void ResistanceCalculationsWindow::showBridgeCase(int option) {
     text_[6]->setAccessibleName(qs(captions.resultLabel));
     text_[6]->setToolTip(qs(captions.resultToolTip));
     resultUnit_->setText(voltagePoints ? QStringLiteral("V") : QStringLiteral("Ω"));
+    resultUnit_->setToolTip(voltagePoints ? QString() : QStringLiteral("Ohm"));
 }
 
 void ResistanceCalculationsWindow::computeBridge() {
