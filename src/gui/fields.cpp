@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace voltaris::gui {
 
 QLabel* makeUnitLabel(const QString& unit) {
@@ -56,6 +58,12 @@ QLabel* makeLabel(const QString& name, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(name);
     return label;
+}
+
+void fitGeneralNumbers(QLineEdit* field) {
+    const QFontMetrics metrics = field->fontMetrics();
+    field->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0.000123456789012345")) +
+                           metrics.averageCharWidth() * 2);
 }
 
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip) {
@@ -124,6 +132,20 @@ void FieldGrid::addRow(const QString& label, QWidget* control, QWidget* unit) {
     addWidget(control, row, 1);
     if (unit)
         addWidget(unit, row, 2);
+}
+
+void FieldGrid::setRowVisible(QWidget* control, bool visible) {
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    getItemPosition(indexOf(control), &row, &column, &rowSpan, &columnSpan);
+    for (int c = 0; c < columnCount(); ++c) {
+        QLayoutItem* item = itemAtPosition(row, c);
+        if (!item || !item->widget())
+            continue;
+        // The columns keep the width the row needs, so the window keeps its width either way.
+        setColumnMinimumWidth(c,
+                              std::max(columnMinimumWidth(c), item->widget()->sizeHint().width()));
+        item->widget()->setVisible(visible);
+    }
 }
 
 Swatch::Swatch(const QString& name, QWidget* parent) : QWidget(parent) {

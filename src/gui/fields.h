@@ -31,6 +31,9 @@ public:
                        int initialIndex = 0);
     // Any control as a row; `unit` may be null.
     void addRow(const QString& label, QWidget* control, QWidget* unit = nullptr);
+    // Shows or hides the whole row of `control`: its label, the control and its unit. The
+    // columns stay as wide as the row needs, shown or not.
+    void setRowVisible(QWidget* control, bool visible);
 };
 
 // A unit label of a field row.
@@ -43,6 +46,9 @@ QLineEdit* makeInput(const QString& name, const QString& accessibleName,
                      const QString& toolTip = {});
 QLineEdit* makeResult(const QString& name, const QString& accessibleName);
 QLabel* makeLabel(const QString& name, const QString& text);
+// Widens `field` enough to show a general number text of 15 significant digits whole
+// ("-0.000123456789012345").
+void fitGeneralNumbers(QLineEdit* field);
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip = {});
 
 // The row of command buttons at the bottom: compute, report, clear, then, at the right end, the
