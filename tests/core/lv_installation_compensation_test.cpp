@@ -1,4 +1,5 @@
 #include "core/lowvoltage/installation_compensation.h"
+#include "core/lowvoltage/power_common.h"
 #include "core/numbers.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,11 @@ Outcome<Results> ComputeFor(Installation installation, const char* power,
 }
 
 } // namespace
+
+TEST(InstallationCompensation, ListsOpenOnSevenTenthsAndNinetyNineHundredths) {
+    EXPECT_EQ(power::PowerFactorList().at(kPresentCosDefault), "0.70");
+    EXPECT_EQ(power::PowerFactorList().at(compensation::kWantedCosDefault), "0.99");
+}
 
 // 100 kW from 0.70 to 0.99: t1 − t2 = 0.8777117785975193.
 TEST(InstallationCompensation, WithoutATransformerFromTheLoadsPower) {

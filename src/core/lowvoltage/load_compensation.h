@@ -3,8 +3,9 @@
 // current, its power in kVAr and its capacitance in µF (star and delta on three phases).
 //
 // Window use (`Form22`):
-// - Load: both lists hold the power-factor list, `Combo1` at kPresentCosDefault ("0.80"),
-//   `Combo2` at compensation::kWantedCosDefault ("0.99"); `Text5` holds kDefaultFrequency.
+// - Load: both lists hold the power-factor list, `Combo1` at power::kDefaultPowerFactorIndex
+//   ("0.80"), `Combo2` at compensation::kWantedCosDefault ("0.99"); `Text5` holds
+//   kDefaultFrequency.
 // - "Hesapla" (`Command1`): Compute(supply, inputs, shown results); write every text it gives,
 //   keep its tangents; on a failure the "DEĞERLERİ GİRİNİZ..." warning with `Text2`, `Text4`,
 //   `Text5` tested, else enable `Command4`.
@@ -24,7 +25,6 @@ namespace voltaris::load_compensation {
 // `Option1` "1 Faz AC Gerilim (220 V)" and `Option2` "3 Faz AC Gerilim (380 V)".
 enum class Supply { SinglePhase, ThreePhase };
 
-inline constexpr int kPresentCosDefault = 20; // "0.80"
 inline constexpr std::string_view kDefaultFrequency = "50";
 
 struct Inputs {
