@@ -2,7 +2,6 @@
 
 #include "app/settings.h"
 #include "gui/fields.h"
-#include "gui/navigation.h"
 #include "gui/text.h"
 
 #include <QDesktopServices>
@@ -43,7 +42,7 @@ protected:
 } // namespace
 
 AboutWindow::AboutWindow()
-    : ToolWindow(kAboutForm, QStringLiteral("Hakkında")), fullText_(shell::AboutText()) {
+    : ToolWindow(kForm, QStringLiteral("Hakkında")), fullText_(shell::AboutText()) {
     auto* layout = new QVBoxLayout(this);
 
     QLabel* name = gui::makeLabel(QStringLiteral("Label2"), QStringLiteral("VOLTARIS "));
@@ -74,12 +73,7 @@ AboutWindow::AboutWindow()
             .height());
     layout->addWidget(text_, 1);
 
-    QPushButton* back =
-        gui::makeButton(QStringLiteral("Command1"), QStringLiteral("Ana Menüye Dön"),
-                        QStringLiteral("Bu Bölümü Kapatır"));
-    connect(back, &QPushButton::clicked, this, [this] { gui::returnToMainMenu(this); });
-    layout->addLayout(gui::makeButtonRow({}, {back}));
-    setLeavingButtons(back);
+    layout->addLayout(gui::makeButtonRow({}, {makeReturnButton(QStringLiteral("Command1"))}));
 
     typingTimer_ = new QTimer(this);
     typingTimer_->setObjectName(QStringLiteral("Timer1"));

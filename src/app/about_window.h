@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/shell/shell_texts.h"
+#include "gui/forms.h"
 #include "gui/tool_window.h"
 
 class QLabel;
@@ -10,10 +11,9 @@ class QTimer;
 
 namespace voltaris::app {
 
-inline const QString kAboutForm = QStringLiteral("Form19");
-
 class AboutWindow : public gui::ToolWindow {
 public:
+    static inline const QString& kForm = gui::forms::kAbout;
     AboutWindow();
 
 private:

@@ -6,16 +6,17 @@
 
 namespace voltaris::app {
 
+using gui::qs;
+
 void askAngle(QWidget* parent, bool table) {
     gui::PromptWarning(parent, [parent, table] {
         const double degrees = gui::PromptNumber(
             parent, QString::fromUtf8(trigonometry::kAnglePrompt.data(),
                                       qsizetype(trigonometry::kAnglePrompt.size())));
-        gui::Dialogs::current().message(
-            parent, gui::kApplicationTitle,
-            QString::fromStdString(table ? trigonometry::AngleTableMessage(degrees)
-                                         : trigonometry::AngleMessage(degrees)),
-            gui::BoxIcon::Information);
+        gui::Dialogs::current().message(parent, gui::kApplicationTitle,
+                                        qs(table ? trigonometry::AngleTableMessage(degrees)
+                                                 : trigonometry::AngleMessage(degrees)),
+                                        gui::BoxIcon::Information);
     });
 }
 

@@ -7,7 +7,7 @@
 #include "core/shell/shell_texts.h"
 #include "gui/dialogs.h"
 #include "gui/fields.h"
-#include "gui/navigation.h"
+#include "gui/forms.h"
 #include "gui/text.h"
 #include "gui/window_registry.h"
 
@@ -40,7 +40,7 @@ constexpr int kTwipsPerPixel = 15;
 } // namespace
 
 MainMenuWindow::MainMenuWindow() {
-    setObjectName(gui::kMainMenuForm);
+    setObjectName(kForm);
     setWindowTitle(QStringLiteral("Voltaris-Ana Menü"));
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -81,10 +81,6 @@ bool MainMenuWindow::load() {
     addTrayIcon();
     storeNumber(kRunCountKey, runs);
     return true;
-}
-
-void MainMenuWindow::open(const Opening& opening) {
-    openFrom(this, opening);
 }
 
 void MainMenuWindow::askToExit() {
@@ -129,14 +125,6 @@ void MainMenuWindow::hideEvent(QHideEvent* event) {
     bannerTimer_->stop(); // nobody sees the banner
 }
 
-QAction* MainMenuWindow::addItem(QMenu* menu, const QString& name, const QString& caption,
-                                 const Opening& opening) {
-    QAction* item = gui::addMenuItem(menu, name, caption);
-    item->setEnabled(WindowRegistry::instance().has(opening.form));
-    connect(item, &QAction::triggered, this, [this, opening] { open(opening); });
-    return item;
-}
-
 QWidget* MainMenuWindow::buildBanner() {
     auto* strip = new QWidget;
     banner_ =
@@ -179,9 +167,7 @@ void MainMenuWindow::buildTrayMenu() {
     trayMenu_->setObjectName(QStringLiteral("smenü"));
     QAction* about =
         gui::addMenuItem(trayMenu_, QStringLiteral("ssim"), QStringLiteral("Hakkında"));
-    about->setEnabled(WindowRegistry::instance().has(kAboutForm));
     trayMenu_->setDefaultAction(about); // drawn in bold
-    connect(about, &QAction::triggered, this, [this] { open({kAboutForm}); });
     trayMenu_->addSeparator();
     minimise_ = gui::addMenuItem(trayMenu_, QStringLiteral("snor"),
                                  QStringLiteral("Ana Menüyü Simge Durumuna Getir"));
@@ -210,9 +196,8 @@ void MainMenuWindow::addTrayIcon() {
     tray_->setContextMenu(trayMenu_); // the right button pops it up
     connect(tray_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::DoubleClick &&
-                    WindowRegistry::instance().has(kAboutForm))
-                    open({kAboutForm});
+                if (reason == QSystemTrayIcon::DoubleClick)
+                    trayMenu_->defaultAction()->trigger(); // as "Hakkında" does
             });
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return; // no notification area: the main menu stays in the task list and works as ever
@@ -223,161 +208,122 @@ void MainMenuWindow::addTrayIcon() {
 
 void MainMenuWindow::buildMenus() {
     QMenuBar* bar = menuBar();
-
-    QMenu* resistors = bar->addMenu(QStringLiteral("&Direnç Kodları"));
-    addItem(resistors, QStringLiteral("mn_SMDdirenc"), QStringLiteral("SMD Direnç Okuma"),
-            {QStringLiteral("Form55")});
-    resistors->addSeparator();
-    QMenu* fourBand = resistors->addMenu(QStringLiteral("4 Band Direnç"));
-    addItem(fourBand, QStringLiteral("mn_DörtBO"), QStringLiteral("4 Band Direnç Okuma"),
-            {QStringLiteral("Form5")});
-    addItem(
-        fourBand, QStringLiteral("mn_DörtDB"), QStringLiteral("4 Band Direnç Renkleri Bulma"),
-        {QStringLiteral("Form6"), {}, {}, {QStringLiteral("Option7"), QStringLiteral("Option3")}});
-    resistors->addSeparator();
-    QMenu* fiveBand = resistors->addMenu(QStringLiteral("5 Band Direnç"));
-    addItem(fiveBand, QStringLiteral("mn_BesDO"), QStringLiteral("5 Band Direnç Okuma"),
-            {QStringLiteral("Form7")});
-    addItem(
-        fiveBand, QStringLiteral("mn_BesDB"), QStringLiteral("5 Band Direnç Renkleri Bulma"),
-        {QStringLiteral("Form6"), {}, {}, {QStringLiteral("Option6"), QStringLiteral("Option3")}});
-    resistors->addSeparator();
-    QMenu* sixBand = resistors->addMenu(QStringLiteral("6 Band Direnç"));
-    addItem(sixBand, QStringLiteral("mn_AltıDO"), QStringLiteral("6 Band Direnç Okuma"),
-            {QStringLiteral("Form26")});
-    addItem(sixBand, QStringLiteral("mn_AltıDB"), QStringLiteral("6 Band Direnç Renkleri Bulma"),
-            {QStringLiteral("Form6"),
-             {},
-             {},
-             {QStringLiteral("Option8"), QStringLiteral("Option3"), QStringLiteral("Option9")}});
-
-    QMenu* capacitors = bar->addMenu(QStringLiteral("&Kondansatör Kodları"));
-    addItem(capacitors, QStringLiteral("mn_KonRHO"), QStringLiteral("Rakam ve Harf Kodu Okuma "),
-            {QStringLiteral("Form17")});
-    capacitors->addSeparator();
-    addItem(capacitors, QStringLiteral("mn_KonRO"), QStringLiteral("Renk Kodu Okuma"),
-            {QStringLiteral("Form18")});
-
-    QMenu* coils = bar->addMenu(QStringLiteral("&Bobin"));
-    addItem(coils, QStringLiteral("mn_BOBINRENK"), QStringLiteral("Bobin Renk Kodu Bölümü"),
-            {QStringLiteral("Form16")});
-    coils->addSeparator();
-    addItem(coils, QStringLiteral("mn_HAVALIBOBIN"), QStringLiteral("Hava Nüveli Bobin Hesaplama"),
-            {QStringLiteral("Form43")});
-
-    QMenu* lowVoltage = bar->addMenu(QStringLiteral("&Alçak Gerilim"));
-    addItem(lowVoltage, QStringLiteral("Mn_GUCAC"),
-            QStringLiteral("Güçlerin Bir Birine Çevirilmesi"),
-            {QStringLiteral("Form30"), {QStringLiteral("Command3")}, {QStringLiteral("Command4")}});
-    const struct {
-        const char* name;
+    // The items in menu order; a sub-menu heading starts a sub-menu that lasts until the next
+    // separator. The openings table connects each item to what it opens.
+    struct Item {
+        const char* name; // "" for a separator, "+" for a sub-menu heading
         const char* caption;
-        Opening opening;
-    } lowVoltageItems[] = {
-        {"mn_AltGüc", "Alternatif Akımda Güç Hesaplanması", {QStringLiteral("Form21")}},
-        {"mn_GücKat",
-         "Alternatif Akımda Endüktif Alıcının Güç Katsayısının Düzeltilmesi",
-         {QStringLiteral("Form22")}},
-        {"mn_TesKom", "Komple Tesis Kompanzasyonu", {QStringLiteral("Form27")}},
-        {"mn_gerDüş",
-         "Kablolu Elektrik Hatlarında Gerilim Düşümü",
-         {QStringLiteral("Form24"), {QStringLiteral("Command2")}, {QStringLiteral("Command4")}}},
-        {"mn_havai", "Havai Elektrik Hatlarında Gerilim Düşümü", {QStringLiteral("Form32")}},
-        {"mn_AGKISADEVRE", "3 Fazlı AG Kısa Devre Hesaplaması", {QStringLiteral("Form39")}},
-        {"mn_ElkURET", "Elektrik Üretim Hesaplamaları", {QStringLiteral("Form47")}},
     };
-    for (const auto& item : lowVoltageItems) {
-        lowVoltage->addSeparator();
-        addItem(lowVoltage, QString::fromUtf8(item.name), QString::fromUtf8(item.caption),
-                item.opening);
-    }
-
-    QMenu* mediumVoltage = bar->addMenu(QStringLiteral("&Orta Gerilim"));
-    addItem(mediumVoltage, QStringLiteral("mn_OGGERD"),
-            QStringLiteral("OG Gerilim Düşümü Hesaplama"), {QStringLiteral("Form33")});
-    mediumVoltage->addSeparator();
-    addItem(mediumVoltage, QStringLiteral("mn_OGKISAD"),
-            QStringLiteral("OG 3 Faz Kısa Devre Hesabı"), {QStringLiteral("Form41")});
-
-    QMenu* extras = bar->addMenu(QStringLiteral("&Ek Hesaplamalar"));
     const struct {
-        const char* name;
-        const char* caption;
-        Opening opening;
-    } extraItems[] = {
-        {"mn_sigorta", "Sigorta Değeri Hesaplama", {QStringLiteral("Form38")}},
-        {"mn_elekYard",
-         "Elektrikte Kullanılan Yardımcı Hesaplamalar",
-         {QStringLiteral("Form25"), {QStringLiteral("Command4")}, {QStringLiteral("Command31")}}},
-        {"mn_ENHSABIT", "Enerji Nakil Hattı Hesaplamaları", {QStringLiteral("Form50")}},
-        {"mn_AWGtoMetrik", "AWG Metrik Dönüşüm", {QStringLiteral("Form54")}},
-        {"mn_motor", "Motorlarda Yolverme Donanımları Seçim Bölümü", {QStringLiteral("Form46")}},
-        {"mn_trafo", "Transformatör Hesabı", {QStringLiteral("Form3")}},
-        {"mn_DirHesp", "Direnç İle ilgili Hesaplamalar", {QStringLiteral("Form8")}},
-        {"Mn_REZ", "Isıtıcı Rezıstans Hesaplama", {QStringLiteral("Form13")}},
-        {"mn_Çeviri",
-         "Birim'ler Arası Çeviri",
-         {QStringLiteral("Form12"), {QStringLiteral("Command1"), QStringLiteral("Command3")}}},
+        const char* title;
+        std::vector<Item> items;
+    } menus[] = {
+        {"&Direnç Kodları",
+         {{"mn_SMDdirenc", "SMD Direnç Okuma"},
+          {"", ""},
+          {"+", "4 Band Direnç"},
+          {"mn_DörtBO", "4 Band Direnç Okuma"},
+          {"mn_DörtDB", "4 Band Direnç Renkleri Bulma"},
+          {"", ""},
+          {"+", "5 Band Direnç"},
+          {"mn_BesDO", "5 Band Direnç Okuma"},
+          {"mn_BesDB", "5 Band Direnç Renkleri Bulma"},
+          {"", ""},
+          {"+", "6 Band Direnç"},
+          {"mn_AltıDO", "6 Band Direnç Okuma"},
+          {"mn_AltıDB", "6 Band Direnç Renkleri Bulma"}}},
+        {"&Kondansatör Kodları",
+         {{"mn_KonRHO", "Rakam ve Harf Kodu Okuma "}, {"", ""}, {"mn_KonRO", "Renk Kodu Okuma"}}},
+        {"&Bobin",
+         {{"mn_BOBINRENK", "Bobin Renk Kodu Bölümü"},
+          {"", ""},
+          {"mn_HAVALIBOBIN", "Hava Nüveli Bobin Hesaplama"}}},
+        {"&Alçak Gerilim",
+         {{"Mn_GUCAC", "Güçlerin Bir Birine Çevirilmesi"},
+          {"", ""},
+          {"mn_AltGüc", "Alternatif Akımda Güç Hesaplanması"},
+          {"", ""},
+          {"mn_GücKat", "Alternatif Akımda Endüktif Alıcının Güç Katsayısının Düzeltilmesi"},
+          {"", ""},
+          {"mn_TesKom", "Komple Tesis Kompanzasyonu"},
+          {"", ""},
+          {"mn_gerDüş", "Kablolu Elektrik Hatlarında Gerilim Düşümü"},
+          {"", ""},
+          {"mn_havai", "Havai Elektrik Hatlarında Gerilim Düşümü"},
+          {"", ""},
+          {"mn_AGKISADEVRE", "3 Fazlı AG Kısa Devre Hesaplaması"},
+          {"", ""},
+          {"mn_ElkURET", "Elektrik Üretim Hesaplamaları"}}},
+        {"&Orta Gerilim",
+         {{"mn_OGGERD", "OG Gerilim Düşümü Hesaplama"},
+          {"", ""},
+          {"mn_OGKISAD", "OG 3 Faz Kısa Devre Hesabı"}}},
+        {"&Ek Hesaplamalar",
+         {{"", ""}, {"mn_sigorta", "Sigorta Değeri Hesaplama"},
+          {"", ""}, {"mn_elekYard", "Elektrikte Kullanılan Yardımcı Hesaplamalar"},
+          {"", ""}, {"mn_ENHSABIT", "Enerji Nakil Hattı Hesaplamaları"},
+          {"", ""}, {"mn_AWGtoMetrik", "AWG Metrik Dönüşüm"},
+          {"", ""}, {"mn_motor", "Motorlarda Yolverme Donanımları Seçim Bölümü"},
+          {"", ""}, {"mn_trafo", "Transformatör Hesabı"},
+          {"", ""}, {"mn_DirHesp", "Direnç İle ilgili Hesaplamalar"},
+          {"", ""}, {"Mn_REZ", "Isıtıcı Rezıstans Hesaplama"},
+          {"", ""}, {"mn_Çeviri", "Birim'ler Arası Çeviri"},
+          {"", ""}, {"mn_trigonometri", "Açı Değerinden Trigonometrik Dönüşümler"}}},
+        {"&Hakkında", {{"mn_Hakkında", "&Hakkında"}}},
     };
-    for (const auto& item : extraItems) {
-        extras->addSeparator();
-        addItem(extras, QString::fromUtf8(item.name), QString::fromUtf8(item.caption),
-                item.opening);
+    for (const auto& menu : menus) {
+        QMenu* top = bar->addMenu(QString::fromUtf8(menu.title));
+        QMenu* current = top;
+        for (const Item& item : menu.items) {
+            const std::string_view name = item.name;
+            if (name.empty()) {
+                current = top;
+                top->addSeparator();
+            } else if (name == "+") {
+                current = top->addMenu(QString::fromUtf8(item.caption));
+            } else {
+                gui::addMenuItem(current, QString::fromUtf8(item.name),
+                                 QString::fromUtf8(item.caption));
+            }
+        }
     }
-    extras->addSeparator();
     // No window: the angle prompt and its message, the main menu staying as it is.
-    connect(gui::addMenuItem(extras, QStringLiteral("mn_trigonometri"),
-                             QStringLiteral("Açı Değerinden Trigonometrik Dönüşümler")),
-            &QAction::triggered, this, [this] { askAngle(this); });
-
-    QMenu* about = bar->addMenu(QStringLiteral("&Hakkında"));
-    addItem(about, QStringLiteral("mn_Hakkında"), QStringLiteral("&Hakkında"),
-            {QStringLiteral("Form19")});
+    connect(findChild<QAction*>(QStringLiteral("mn_trigonometri")), &QAction::triggered, this,
+            [this] { askAngle(this); });
 }
 
 void MainMenuWindow::buildButtons(QGridLayout* grid) {
-    const struct {
-        const char* caption;
-        Opening opening;
-    } buttons[] = {
-        {"Direnç Kodları Okuma", codeMenuOpening(CodeMenu::Resistors)},
-        {"Ohm ve Watt Kanunu", {QStringLiteral("Form9")}},
-        {"Elektrik ve Elektronik'te Kullanılan Kavramlar Arası Dönüşüm",
-         {QStringLiteral("Form10"),
-          {QStringLiteral("Command1"), QStringLiteral("Command3")},
-          {QStringLiteral("Command2")}}},
-        {"Bir İletken'in Direncini Hesaplama", {QStringLiteral("Form11")}},
-        {"Kablo ve İletken Kesit Hesaplama",
-         {QStringLiteral("Form31"), {QStringLiteral("Command2")}, {QStringLiteral("Command8")}}},
-        {"KAPAT", {}}, // the exit question, below,
-        {"Eş Değer Direnç , Bobin ve Kondansatör  Hesaplama ve Üçgen-Yıldız,Yıldız-Üçgen "
-         "Dönüşümleri",
-         {QStringLiteral("Form14")}},
-        {"Bara Hesaplama", {QStringLiteral("Form53")}},
-        {"Kondansatör Kodları Okuma", codeMenuOpening(CodeMenu::Capacitors)},
-        {"Orta Gerilim Hesaplamaları", toolGroupOpening(ToolGroup::MediumVoltage)},
-        {"Alçak Gerilim Hesaplamaları", {QStringLiteral("Form23")}},
-        {"Trifaze Jeneratör Hesaplama",
-         {QStringLiteral("Form34"), {QStringLiteral("Command2")}, {QStringLiteral("Command11")}}},
-        {"LED'e Bağlanacak Seri Direnç'i Hesaplama", {QStringLiteral("Form15")}},
-        {"Bobin Hesaplamaları", toolGroupOpening(ToolGroup::Coils)},
-        {"Topraklama Hesaplama", {QStringLiteral("Form36")}},
-        {"Elektronik Elemanların Kataloğlarını İnternet'te Arama", {QStringLiteral("Form20")}},
-        {"Şebeke Dağıtım Elemanları Hesaplamaları", toolGroupOpening(ToolGroup::Distribution)},
-        {"Kablolar İle İlgili Diğer Hesaplamalar", toolGroupOpening(ToolGroup::Cables)},
-        {"İletkenlerin Direnç Değerlerinin Sıcaklıkla Değişimini Hesaplama ",
-         {QStringLiteral("Form28"), {QStringLiteral("Command3")}, {QStringLiteral("Command4")}}},
-        {"Kurulu Güç ve Talep Güç Hesaplama", {QStringLiteral("Form44")}},
-        {"Aydınlatma Hesaplama", {QStringLiteral("Form49")}},
-        {"Basit Elektrik Tüketim Hesaplama", {QStringLiteral("Form51")}},
+    // In the order of their numbers; the openings table connects each to what it opens, and
+    // "KAPAT" (`Command6`) asks the exit question.
+    const char* const captions[] = {
+        "Direnç Kodları Okuma",
+        "Ohm ve Watt Kanunu",
+        "Elektrik ve Elektronik'te Kullanılan Kavramlar Arası Dönüşüm",
+        "Bir İletken'in Direncini Hesaplama",
+        "Kablo ve İletken Kesit Hesaplama",
+        "KAPAT",
+        "Eş Değer Direnç , Bobin ve Kondansatör  Hesaplama ve Üçgen-Yıldız,Yıldız-Üçgen "
+        "Dönüşümleri",
+        "Bara Hesaplama",
+        "Kondansatör Kodları Okuma",
+        "Orta Gerilim Hesaplamaları",
+        "Alçak Gerilim Hesaplamaları",
+        "Trifaze Jeneratör Hesaplama",
+        "LED'e Bağlanacak Seri Direnç'i Hesaplama",
+        "Bobin Hesaplamaları",
+        "Topraklama Hesaplama",
+        "Elektronik Elemanların Kataloğlarını İnternet'te Arama",
+        "Şebeke Dağıtım Elemanları Hesaplamaları",
+        "Kablolar İle İlgili Diğer Hesaplamalar",
+        "İletkenlerin Direnç Değerlerinin Sıcaklıkla Değişimini Hesaplama ",
+        "Kurulu Güç ve Talep Güç Hesaplama",
+        "Aydınlatma Hesaplama",
+        "Basit Elektrik Tüketim Hesaplama",
     };
     int index = 0;
-    for (const auto& button : buttons) {
-        const QString name = QStringLiteral("Command%1").arg(index + 1);
-        const QString caption = QString::fromUtf8(button.caption);
-        QPushButton* command = button.opening.form.isEmpty()
-                                   ? gui::makeButton(name, caption)
-                                   : makeOpeningButton(this, name, caption, button.opening);
+    for (const char* caption : captions) {
+        QPushButton* command =
+            gui::makeButton(QStringLiteral("Command%1").arg(index + 1), QString::fromUtf8(caption));
         // Two columns, read row by row in the order of the buttons' numbers.
         grid->addWidget(command, index / 2, index % 2);
         ++index;

@@ -2,7 +2,7 @@
 // status bar, the notification-area icon with its pop-up menu, and the exit question.
 #pragma once
 
-#include "app/opening.h"
+#include "gui/forms.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -20,6 +20,7 @@ namespace voltaris::app {
 class MainMenuWindow : public QMainWindow {
     Q_OBJECT
 public:
+    static inline const QString& kForm = gui::forms::kMainMenu;
     MainMenuWindow();
     ~MainMenuWindow() override;
 
@@ -28,8 +29,6 @@ public:
     // area icon and leaves the task list where the platform allows it.
     bool load();
 
-    // Opens `opening` as the main menu does: the tool shows, the main menu hides.
-    void open(const Opening& opening);
     // "Programdan Çıkmak İstiyormusunuz?": "Hayır" shows the main menu again, "Evet" ends the
     // program.
     void askToExit();
@@ -40,8 +39,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
-                     const Opening& opening);
     void buildMenus();
     void buildButtons(QGridLayout* grid);
     QWidget* buildBanner();

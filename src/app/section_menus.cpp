@@ -5,7 +5,7 @@
 #include "gui/dialogs.h"
 #include "gui/fields.h"
 #include "gui/messages.h"
-#include "gui/navigation.h"
+#include "gui/openings.h"
 #include "gui/pictures.h"
 #include "gui/text.h"
 
@@ -22,61 +22,16 @@ using gui::qs;
 
 namespace {
 
-const QString kLeaveTip = QStringLiteral("Bu Bölümü Kapatır");
-
-QPushButton* returnButton(QWidget* menu, const QString& toolTip = {}) {
-    QPushButton* button =
-        gui::makeButton(QStringLiteral("Command3"), QStringLiteral("Ana Menüye Dön"), toolTip);
-    QObject::connect(button, &QPushButton::clicked, menu, [menu] { gui::returnToMainMenu(menu); });
-    return button;
-}
-
-// The configurations: caption and the controls shown.
-struct Configuration {
+// A button of a section menu; the openings table connects it to what it opens.
+struct MenuButton {
+    const char* name;
     const char* caption;
-    QStringList shown;
+    const char* toolTip = "";
 };
 
-Configuration codeMenuConfiguration(CodeMenu menu) {
-    switch (menu) {
-    case CodeMenu::Resistors:
-        return {"Direnç Ana Menü",
-                {"Command1", "Command2", "Command10", "Command13", "Image1", "Image2", "Image6",
-                 "Image7"}};
-    case CodeMenu::Capacitors:
-        return {"Kondansatör Kodları Okuma Ana Menü", {"Command8", "Command9", "Image4", "Image5"}};
-    case CodeMenu::FourBand:
-        return {"4 Band Direnç Seçenek Menüsü", {"Image3", "Label1", "Command4", "Command6"}};
-    case CodeMenu::FiveBand:
-        return {"5 Band Direnç Seçenek Menüsü", {"Image3", "Label1", "Command5", "Command7"}};
-    case CodeMenu::SixBand:
-        return {"6 Band Direnç Seçenek Menüsü", {"Image3", "Label1", "Command11", "Command12"}};
-    }
-    return {};
-}
-
-Configuration toolGroupConfiguration(ToolGroup group) {
-    switch (group) {
-    case ToolGroup::MediumVoltage:
-        return {"Orta Gerilim Hesaplamaları", {"Command1", "Command2"}};
-    case ToolGroup::Coils:
-        return {"Bobin Hesaplamaları", {"Command4", "Command5"}};
-    case ToolGroup::Distribution:
-        return {"Şebeke Dağıtım Elemanları Hesaplamaları",
-                {"Command6", "Command7", "Command8", "Command12", "Command13"}};
-    case ToolGroup::Cables:
-        return {"Kablolar İle İlgili Diğer Hesaplamalar", {"Command9", "Command10", "Command11"}};
-    }
-    return {};
-}
-
-// A Form58 opening: its caption, and which of its two charts shows.
-Opening poleChart(const QString& caption, const QString& chart, const QString& otherChart) {
-    return {QStringLiteral("Form58"),
-            {QStringLiteral("Command1"), chart},
-            {QStringLiteral("Command2"), otherChart},
-            {},
-            [caption](QWidget* window) { window->setWindowTitle(caption); }};
+QPushButton* makeMenuButton(const MenuButton& button) {
+    return gui::makeButton(QString::fromUtf8(button.name), QString::fromUtf8(button.caption),
+                           QString::fromUtf8(button.toolTip));
 }
 
 gui::ComponentPicture* picture(const QString& name, gui::Component kind, int bands,
@@ -96,74 +51,51 @@ void SectionMenu::addConfigurable(QWidget* control) {
     configurable_.append(control);
 }
 
-void SectionMenu::configure(const QString& caption, const QStringList& shown) {
-    setWindowTitle(caption);
-    setAccessibleName(caption);
+void SectionMenu::adjust(const gui::Adjustments& adjustments) {
+    setWindowTitle(adjustments.caption);
+    setAccessibleName(adjustments.caption);
     for (QWidget* control : configurable_)
-        control->setVisible(shown.contains(control->objectName()));
+        control->setVisible(adjustments.shown.contains(control->objectName()));
     adjustSize();
 }
 
-CodeMenuWindow::CodeMenuWindow() : SectionMenu(kCodeMenuForm, QString()) {
+// Until an opener applies its own configuration, a section menu shows the first one the
+// openings table gives it.
+void SectionMenu::showFirstConfiguration() {
+    for (const gui::Opening& opening : gui::Openings())
+        if (opening.form == objectName()) {
+            adjust(opening.adjustments);
+            return;
+        }
+}
+
+CodeMenuWindow::CodeMenuWindow() : SectionMenu(kForm, QString()) {
     auto* layout = new QHBoxLayout(this);
     auto* buttons = new QVBoxLayout;
     layout->addLayout(buttons);
 
-    const struct {
-        const char* name;
-        const char* caption;
-        Opening opening;
-    } openings[] = {
-        {"Command13", "SMD Direnç Kodu Okuma", {QStringLiteral("Form55")}},
-        {"Command4", "4 Band Direnç Renk Kodunu Vermek İstiyorum", {QStringLiteral("Form5")}},
-        {"Command6",
-         "4 Band Direnç Renk Kodunu Bulmak İstiyorum",
-         {QStringLiteral("Form6"), {}, {}, {QStringLiteral("Option7"), QStringLiteral("Option3")}}},
-        {"Command5", "5 Band Direnç Renk Kodunu Vermek İstiyorum", {QStringLiteral("Form7")}},
-        {"Command7",
-         "5 Band Direnç Renk Kodunu Bulmak İsityorum",
-         {QStringLiteral("Form6"), {}, {}, {QStringLiteral("Option6"), QStringLiteral("Option3")}}},
-        {"Command11", "6 Band Direnç Renk Kodunu Vermek İstiyorum", {QStringLiteral("Form26")}},
-        {"Command12",
-         "6 Band Direnç Renk Kodunu Bulmak İstiyorum",
-         {QStringLiteral("Form6"),
-          {},
-          {},
-          {QStringLiteral("Option8"), QStringLiteral("Option3"), QStringLiteral("Option9")}}},
-        {"Command8", "Renk Kodu Bulunan Kondansatörleri Okuma ", {QStringLiteral("Form18")}},
-        {"Command9",
-         "Rakam ve Harf Kodu Bulunan Kondansatörleri Okuma",
-         {QStringLiteral("Form17")}},
+    // The band sub-menus of this window itself, then the tools.
+    const MenuButton menuButtons[] = {
+        {"Command1", "4 Band Renk Kodu Hesapla"},
+        {"Command2", "5 band Renk Kodu Hesapla"},
+        {"Command10", "6 Band Renk Kodu Hesapla"},
+        {"Command13", "SMD Direnç Kodu Okuma"},
+        {"Command4", "4 Band Direnç Renk Kodunu Vermek İstiyorum"},
+        {"Command6", "4 Band Direnç Renk Kodunu Bulmak İstiyorum"},
+        {"Command5", "5 Band Direnç Renk Kodunu Vermek İstiyorum"},
+        {"Command7", "5 Band Direnç Renk Kodunu Bulmak İsityorum"},
+        {"Command11", "6 Band Direnç Renk Kodunu Vermek İstiyorum"},
+        {"Command12", "6 Band Direnç Renk Kodunu Bulmak İstiyorum"},
+        {"Command8", "Renk Kodu Bulunan Kondansatörleri Okuma "},
+        {"Command9", "Rakam ve Harf Kodu Bulunan Kondansatörleri Okuma"},
     };
-    // The band sub-menus of this window itself.
-    const struct {
-        const char* name;
-        const char* caption;
-        CodeMenu menu;
-    } subMenus[] = {
-        {"Command1", "4 Band Renk Kodu Hesapla", CodeMenu::FourBand},
-        {"Command2", "5 band Renk Kodu Hesapla", CodeMenu::FiveBand},
-        {"Command10", "6 Band Renk Kodu Hesapla", CodeMenu::SixBand},
-    };
-    for (const auto& subMenu : subMenus) {
-        QPushButton* button =
-            gui::makeButton(QString::fromUtf8(subMenu.name), QString::fromUtf8(subMenu.caption));
-        const CodeMenu menu = subMenu.menu;
-        connect(button, &QPushButton::clicked, this, [this, menu] { configure(menu); });
-        buttons->addWidget(button);
-        addConfigurable(button);
-    }
-    for (const auto& opening : openings) {
-        QPushButton* button =
-            makeOpeningButton(this, QString::fromUtf8(opening.name),
-                              QString::fromUtf8(opening.caption), opening.opening);
+    for (const MenuButton& menuButton : menuButtons) {
+        QPushButton* button = makeMenuButton(menuButton);
         buttons->addWidget(button);
         addConfigurable(button);
     }
     buttons->addStretch(1);
-    QPushButton* back = returnButton(this, kLeaveTip);
-    buttons->addWidget(back);
-    setLeavingButtons(back);
+    buttons->addWidget(makeReturnButton(QStringLiteral("Command3")));
 
     // Pictures: resistors of 4, 5 and 6 bands and an SMD chip; two capacitors; and the band
     // picture of the sub-menus with its sample value, 190 Ohm ±%1 in five bands.
@@ -201,104 +133,51 @@ CodeMenuWindow::CodeMenuWindow() : SectionMenu(kCodeMenuForm, QString()) {
         addConfigurable(image);
     addConfigurable(sample);
 
-    configure(CodeMenu::Resistors); // until an opener applies its own
+    showFirstConfiguration();
 }
 
-void CodeMenuWindow::configure(CodeMenu menu) {
-    const Configuration configuration = codeMenuConfiguration(menu);
-    configure(QString::fromUtf8(configuration.caption), configuration.shown);
-}
-
-ToolGroupMenuWindow::ToolGroupMenuWindow() : SectionMenu(kToolGroupMenuForm, QString()) {
+ToolGroupMenuWindow::ToolGroupMenuWindow() : SectionMenu(kForm, QString()) {
     auto* layout = new QVBoxLayout(this);
-    const struct {
-        const char* name;
-        const char* caption;
-        Opening opening;
-    } openings[] = {
-        {"Command1", "OG Gerilim Düşümü Hesaplama", {QStringLiteral("Form33")}},
-        {"Command2", "OG 3 Faz Kısa Devre Hesabı", {QStringLiteral("Form41")}},
-        {"Command4", "Bobin Renk Kodu Bölümü", {QStringLiteral("Form16")}},
-        {"Command5", "Hava Nüveli Bobin Hesaplama", {QStringLiteral("Form43")}},
-        {"Command6", "Direk Hesaplama", {QStringLiteral("Form56")}},
-        {"Command7", "Kanal  Hesaplama", {QStringLiteral("Form57")}},
-        {"Command8",
-         "Alüminyum İletkenlerin Kilogram Karşılıklarını Bulma",
-         {QStringLiteral("Form29")}},
-        {"Command12", "Beton Direk Bilgi Cetveli",
-         poleChart(QStringLiteral("Beton Direk Bilgi Cetveli"), QStringLiteral("Frame1"),
-                   QStringLiteral("Frame2"))},
-        {"Command13", "Demir Direk Bilgi Cetveli",
-         poleChart(QStringLiteral("Demir Direk Bilgi Cetveli"), QStringLiteral("Frame2"),
-                   QStringLiteral("Frame1"))},
-        {"Command9",
-         "Kablo Akım Taşıma Düzeltme Faktörleri",
-         {QStringLiteral("Form52"), {QStringLiteral("Command3")}, {QStringLiteral("Command6")}}},
-        {"Command10", "Kablonun Dayanacağı Kısa Devre Akımı Hesaplama", {QStringLiteral("Form37")}},
-        {"Command11",
-         "Kablolar İçin Koruyucu Boru Çapı Seçimi / Hesaplama",
-         {QStringLiteral("Form48")}},
+    const MenuButton menuButtons[] = {
+        {"Command1", "OG Gerilim Düşümü Hesaplama"},
+        {"Command2", "OG 3 Faz Kısa Devre Hesabı"},
+        {"Command4", "Bobin Renk Kodu Bölümü"},
+        {"Command5", "Hava Nüveli Bobin Hesaplama"},
+        {"Command6", "Direk Hesaplama"},
+        {"Command7", "Kanal  Hesaplama"},
+        {"Command8", "Alüminyum İletkenlerin Kilogram Karşılıklarını Bulma"},
+        {"Command12", "Beton Direk Bilgi Cetveli"},
+        {"Command13", "Demir Direk Bilgi Cetveli"},
+        {"Command9", "Kablo Akım Taşıma Düzeltme Faktörleri"},
+        {"Command10", "Kablonun Dayanacağı Kısa Devre Akımı Hesaplama"},
+        {"Command11", "Kablolar İçin Koruyucu Boru Çapı Seçimi / Hesaplama"},
     };
-    for (const auto& opening : openings) {
-        QPushButton* button =
-            makeOpeningButton(this, QString::fromUtf8(opening.name),
-                              QString::fromUtf8(opening.caption), opening.opening);
+    for (const MenuButton& menuButton : menuButtons) {
+        QPushButton* button = makeMenuButton(menuButton);
         layout->addWidget(button);
         addConfigurable(button);
     }
     layout->addStretch(1);
-    QPushButton* back = returnButton(this);
-    layout->addLayout(gui::makeButtonRow({}, {back}));
-    setLeavingButtons(back);
+    layout->addLayout(gui::makeButtonRow({}, {makeReturnButton(QStringLiteral("Command3"), {})}));
 
-    configure(ToolGroup::MediumVoltage); // until an opener applies its own
-}
-
-void ToolGroupMenuWindow::configure(ToolGroup group) {
-    const Configuration configuration = toolGroupConfiguration(group);
-    configure(QString::fromUtf8(configuration.caption), configuration.shown);
+    showFirstConfiguration();
 }
 
 LowVoltageMenuWindow::LowVoltageMenuWindow()
-    : ToolWindow(kLowVoltageMenuForm, QStringLiteral("Alçak Gerilim Hesaplamaları")) {
+    : ToolWindow(kForm, QStringLiteral("Alçak Gerilim Hesaplamaları")) {
     auto* layout = new QVBoxLayout(this);
-    const struct {
-        const char* name;
-        const char* caption;
-        const char* toolTip;
-        Opening opening;
-    } openings[] = {
-        {"Command1",
-         "Alternatif Akımda Güç Hesaplanması",
-         "Alternatif Akımda Watt Kanunu",
-         {QStringLiteral("Form21")}},
-        {"Command2",
-         "Tek Cihaz Kompanzasyonu",
-         "KOMPANZASYON-Cosinüs Fi'nin Düzeltilmesi",
-         {QStringLiteral("Form22")}},
-        {"Command7",
-         "Kablolu Elektrik Hatlarında Gerilim Düşümü",
-         "Gerilim Düşümü Hesaplaması",
-         {QStringLiteral("Form24"), {QStringLiteral("Command2")}, {QStringLiteral("Command4")}}},
-        {"Command8", "Komple Tesis Kompanzasyonu", "", {QStringLiteral("Form27")}},
-        {"Command9",
-         "Güçlerin Bir Birine Çevrilmesi",
-         "",
-         {QStringLiteral("Form30"), {QStringLiteral("Command3")}, {QStringLiteral("Command4")}}},
-        {"Command11",
-         "Havai Elektrik Hatlarında Gerilim Düşümü",
-         "",
-         {QStringLiteral("Form32"), {QStringLiteral("Command2")}, {QStringLiteral("Command5")}}},
-        {"Command12",
-         "3 Fazlı Alçak Gerilim Kısa Devre Hesaplanması",
-         "",
-         {QStringLiteral("Form39")}},
-        {"Command14", "Elektrik Üretim Hesaplamaları", "", {QStringLiteral("Form47")}},
+    const MenuButton menuButtons[] = {
+        {"Command1", "Alternatif Akımda Güç Hesaplanması", "Alternatif Akımda Watt Kanunu"},
+        {"Command2", "Tek Cihaz Kompanzasyonu", "KOMPANZASYON-Cosinüs Fi'nin Düzeltilmesi"},
+        {"Command7", "Kablolu Elektrik Hatlarında Gerilim Düşümü", "Gerilim Düşümü Hesaplaması"},
+        {"Command8", "Komple Tesis Kompanzasyonu"},
+        {"Command9", "Güçlerin Bir Birine Çevrilmesi"},
+        {"Command11", "Havai Elektrik Hatlarında Gerilim Düşümü"},
+        {"Command12", "3 Fazlı Alçak Gerilim Kısa Devre Hesaplanması"},
+        {"Command14", "Elektrik Üretim Hesaplamaları"},
     };
-    for (const auto& opening : openings)
-        layout->addWidget(makeOpeningButton(this, QString::fromUtf8(opening.name),
-                                            QString::fromUtf8(opening.caption), opening.opening,
-                                            QString::fromUtf8(opening.toolTip)));
+    for (const MenuButton& menuButton : menuButtons)
+        layout->addWidget(makeMenuButton(menuButton));
     QPushButton* panelButton = gui::makeButton(
         QStringLiteral("Command6"), QStringLiteral("Cosinüs Değerinin Hesaplanması"),
         QStringLiteral("Cosinüs Fi ve Trigonometrik Hesaplar"));
@@ -377,9 +256,7 @@ LowVoltageMenuWindow::LowVoltageMenuWindow()
     panel_ = panel;
     layout->addWidget(panel);
 
-    QPushButton* back = returnButton(this, kLeaveTip);
-    layout->addLayout(gui::makeButtonRow({}, {back}));
-    setLeavingButtons(back);
+    layout->addLayout(gui::makeButtonRow({}, {makeReturnButton(QStringLiteral("Command3"))}));
 }
 
 void LowVoltageMenuWindow::showPowerFactorPanel() {
@@ -389,20 +266,6 @@ void LowVoltageMenuWindow::showPowerFactorPanel() {
         const QRect available = screen->availableGeometry();
         move(x(), available.top() + (available.height() - frameGeometry().height()) / 2);
     }
-}
-
-Opening codeMenuOpening(CodeMenu menu) {
-    return {kCodeMenuForm, {}, {}, {}, [menu](QWidget* window) {
-                if (auto* codeMenu = dynamic_cast<CodeMenuWindow*>(window))
-                    codeMenu->configure(menu);
-            }};
-}
-
-Opening toolGroupOpening(ToolGroup group) {
-    return {kToolGroupMenuForm, {}, {}, {}, [group](QWidget* window) {
-                if (auto* groupMenu = dynamic_cast<ToolGroupMenuWindow*>(window))
-                    groupMenu->configure(group);
-            }};
 }
 
 } // namespace voltaris::app

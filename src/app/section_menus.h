@@ -3,7 +3,7 @@
 // it, and the low-voltage menu (Form23) with its power-factor panel.
 #pragma once
 
-#include "app/opening.h"
+#include "gui/forms.h"
 #include "gui/tool_window.h"
 
 #include <QList>
@@ -11,48 +11,40 @@
 
 namespace voltaris::app {
 
-inline const QString kCodeMenuForm = QStringLiteral("Form2");
-inline const QString kToolGroupMenuForm = QStringLiteral("Form40");
-inline const QString kLowVoltageMenuForm = QStringLiteral("Form23");
-
-// A menu whose caption and visible controls depend on who opened it. "Ana Menüye Dön" always
-// shows.
+// A menu whose caption and visible controls depend on who opened it (the openings table holds
+// its configurations). "Ana Menüye Dön" always shows.
 class SectionMenu : public gui::ToolWindow {
 public:
-    // Sets the caption and shows exactly the controls named in `shown` among the configurable
-    // ones; the last configuration stays until another opener applies its own.
-    void configure(const QString& caption, const QStringList& shown);
+    // Sets the caption and shows exactly the controls named shown among the configurable ones;
+    // the last configuration stays until another opener applies its own.
+    void adjust(const gui::Adjustments& adjustments) override;
 
 protected:
     SectionMenu(const QString& form, const QString& caption);
     // Registers a control whose visibility the configurations decide.
     void addConfigurable(QWidget* control);
+    // Shows the configuration of the menu's first opening in the openings table.
+    void showFirstConfiguration();
 
 private:
     QList<QWidget*> configurable_;
 };
 
-// The configurations of the component-code menu.
-enum class CodeMenu { Resistors, Capacitors, FourBand, FiveBand, SixBand };
-// The configurations of the menu of further tool groups.
-enum class ToolGroup { MediumVoltage, Coils, Distribution, Cables };
-
 class CodeMenuWindow : public SectionMenu {
 public:
+    static inline const QString& kForm = gui::forms::kCodeMenu;
     CodeMenuWindow();
-    void configure(CodeMenu menu);
-    using SectionMenu::configure;
 };
 
 class ToolGroupMenuWindow : public SectionMenu {
 public:
+    static inline const QString& kForm = gui::forms::kToolGroupMenu;
     ToolGroupMenuWindow();
-    void configure(ToolGroup group);
-    using SectionMenu::configure;
 };
 
 class LowVoltageMenuWindow : public gui::ToolWindow {
 public:
+    static inline const QString& kForm = gui::forms::kLowVoltageMenu;
     LowVoltageMenuWindow();
 
 private:
@@ -62,9 +54,5 @@ private:
 
     QWidget* panel_ = nullptr;
 };
-
-// The main menu's openings of the configurable menus.
-Opening codeMenuOpening(CodeMenu menu);
-Opening toolGroupOpening(ToolGroup group);
 
 } // namespace voltaris::app

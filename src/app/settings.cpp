@@ -1,11 +1,14 @@
 #include "app/settings.h"
 
 #include "core/numbers.h"
+#include "gui/text.h"
 
 #include <QFileInfo>
 #include <QSettings>
 
 namespace voltaris::app {
+
+using gui::qs;
 
 namespace {
 
@@ -25,7 +28,7 @@ double storedNumber(const QString& key) {
 }
 
 void storeNumber(const QString& key, double value) {
-    store().setValue(kSection + key, QString::fromStdString(NumberText(value)));
+    store().setValue(kSection + key, qs(NumberText(value)));
 }
 
 QString settingsLocation() {

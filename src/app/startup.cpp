@@ -4,7 +4,7 @@
 #include "app/settings.h"
 #include "core/shell/shell_texts.h"
 #include "gui/dialogs.h"
-#include "gui/navigation.h"
+#include "gui/forms.h"
 #include "gui/pictures.h"
 #include "gui/text.h"
 #include "gui/window_registry.h"
@@ -37,7 +37,7 @@ bool startUp() {
         if (setupRun)
             runSetup();
     }
-    auto* menu = static_cast<MainMenuWindow*>(gui::window(gui::kMainMenuForm));
+    auto* menu = static_cast<MainMenuWindow*>(gui::window(gui::forms::kMainMenu));
     if (!menu->load())
         return false;
     menu->show();

@@ -4,20 +4,23 @@
 #include "app/startup.h"
 #include "gui/circuits/circuit_windows.h"
 #include "gui/codes/code_windows.h"
-#include "gui/navigation.h"
+#include "gui/conversions/conversion_windows.h"
+#include "gui/lowvoltage/lowvoltage_windows.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::app {
 
 void registerWindows() {
     gui::WindowRegistry& registry = gui::WindowRegistry::instance();
-    registry.add(gui::kMainMenuForm, [] { return new MainMenuWindow; });
-    registry.add(kCodeMenuForm, [] { return new CodeMenuWindow; });
-    registry.add(kToolGroupMenuForm, [] { return new ToolGroupMenuWindow; });
-    registry.add(kLowVoltageMenuForm, [] { return new LowVoltageMenuWindow; });
-    registry.add(kAboutForm, [] { return new AboutWindow; });
-    gui::registerCircuitWindows(registry);
+    registry.add<MainMenuWindow>();
+    registry.add<CodeMenuWindow>();
+    registry.add<ToolGroupMenuWindow>();
+    registry.add<LowVoltageMenuWindow>();
+    registry.add<AboutWindow>();
     gui::registerCodeWindows(registry);
+    gui::registerCircuitWindows(registry);
+    gui::registerConversionWindows(registry);
+    gui::registerLowVoltageWindows(registry);
 }
 
 } // namespace voltaris::app

@@ -3,27 +3,29 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
+#include <QWidget>
 
 namespace voltaris::gui {
 
-LiveRefresh::LiveRefresh(QWidget* window, std::function<void()> tick)
-    : QObject(window), tick_(std::move(tick)), timer_(new QTimer(this)) {
-    timer_->setInterval(kLiveInterval);
-    connect(timer_, &QTimer::timeout, this, [this] { tick_(); });
+WindowTimer::WindowTimer(QWidget* window, const QString& name, std::function<void()> tick,
+                         int interval)
+    : QTimer(window), tick_(std::move(tick)) {
+    setObjectName(name);
+    setInterval(interval);
+    connect(this, &QTimer::timeout, this, [this] { tick_(); });
     window->installEventFilter(this);
     if (window->isVisible())
-        timer_->start();
+        start();
 }
 
-bool LiveRefresh::eventFilter(QObject* watched, QEvent* event) {
+bool WindowTimer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show) {
         tick_();
-        timer_->start();
+        start();
     } else if (event->type() == QEvent::Hide) {
-        timer_->stop();
+        stop();
     }
-    return QObject::eventFilter(watched, event);
+    return QTimer::eventFilter(watched, event);
 }
 
 void writeResult(QLineEdit* field, const QString& text) {

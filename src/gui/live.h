@@ -1,31 +1,32 @@
-// Live windows: results that follow the inputs, recomputed by a short periodic timer while the
-// window is shown, written without flicker and without moving the caret.
+// Live windows: results that follow the inputs through the controls' own change signals, written
+// without flicker and without moving the caret; and the timers that are a window's behaviour.
 #pragma once
 
-#include <QObject>
+#include <QTimer>
 #include <functional>
 
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace voltaris::gui {
 
-// The period of every live window's timer: a change shows well within 200 ms.
-inline constexpr int kLiveInterval = 100;
+// The period of a window's behaviour timer where the window does not give its own.
+inline constexpr int kWindowTimerInterval = 100;
 
-// Runs `tick` every kLiveInterval ms while `window` is shown, and once at once each time it is
-// shown, so that a window never shows results older than its inputs.
-class LiveRefresh : public QObject {
+// A timer that is itself a window's behaviour (a field it empties or copies, a look-up it
+// repeats), named as the window names it ("Timer1"). It runs `tick` every `interval` ms only
+// while `window` is shown, and once at once each time the window is shown, so that a window never
+// shows what its timer would already have changed.
+class WindowTimer : public QTimer {
 public:
-    LiveRefresh(QWidget* window, std::function<void()> tick);
+    WindowTimer(QWidget* window, const QString& name, std::function<void()> tick,
+                int interval = kWindowTimerInterval);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::function<void()> tick_;
-    QTimer* timer_;
 };
 
 // Write `text` only when it differs from what the control shows: an unchanged result keeps its

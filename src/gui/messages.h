@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/messages.h"
+#include "core/outcome.h"
 #include "gui/text.h"
 
 #include <QList>
@@ -36,6 +37,21 @@ bool MissingInputWarning(QWidget* window, const QList<QLineEdit*>& tested,
                          const std::function<void()>& compute,
                          const QString& message = kEnterValues,
                          const QString& title = kWarningTitle);
+
+// The same failure path for a compute whose core returned its outcome, after the window wrote
+// the outcome's texts.
+template <class Texts>
+bool MissingInputWarning(QWidget* window, const QList<QLineEdit*>& tested,
+                         const Outcome<Texts>& outcome, const QString& message = kEnterValues,
+                         const QString& title = kWarningTitle) {
+    return MissingInputWarning(
+        window, tested,
+        [failed = outcome.failed] {
+            if (failed)
+                throw ComputeFailure("the compute stopped at a failing step");
+        },
+        message, title);
+}
 
 // Asks for one value with an input prompt titled with the application's title; every ',' of the
 // answer becomes '.'. A cancelled prompt or an answer that is not a number throws

@@ -1,5 +1,7 @@
 #include "gui/text_report.h"
 
+#include "gui/text.h"
+
 #include "gui/dialogs.h"
 
 #include <QSaveFile>
@@ -15,7 +17,7 @@ bool TextReport(QWidget* parent, const QString& suggestedName,
         return false;
     QString text;
     for (const std::string& line : lines)
-        text += QString::fromStdString(line) + QStringLiteral("\r\n");
+        text += qs(line) + QStringLiteral("\r\n");
     QStringEncoder encode(QStringConverter::System);
     const QByteArray bytes = encode(text);
     // Written whole or not at all: a failure leaves an existing file as it was.

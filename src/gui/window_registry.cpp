@@ -1,5 +1,7 @@
 #include "gui/window_registry.h"
 
+#include "gui/openings.h"
+
 #include <QWidget>
 
 namespace voltaris::gui {
@@ -17,6 +19,13 @@ bool WindowRegistry::has(const QString& form) const {
     return factories_.count(form) > 0;
 }
 
+QStringList WindowRegistry::known() const {
+    QStringList forms;
+    for (const auto& [form, factory] : factories_)
+        forms.append(form);
+    return forms;
+}
+
 QWidget* WindowRegistry::window(const QString& form) {
     if (QWidget* existingWindow = existing(form))
         return existingWindow;
@@ -24,8 +33,10 @@ QWidget* WindowRegistry::window(const QString& form) {
     if (factory == factories_.end())
         return nullptr;
     QWidget* created = factory->second();
+    Q_ASSERT(created->objectName() == form);
     windows_[form] = created;
     order_.append(form);
+    connectOpenings(created);
     return created;
 }
 

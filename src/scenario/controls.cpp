@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace voltaris::scenario {
 
@@ -49,7 +50,8 @@ bool isShown(const QObject* control) {
     if (const auto* action = qobject_cast<const QAction*>(control))
         return action->isVisible();
     const auto* widget = qobject_cast<const QWidget*>(control);
-    return widget && (widget->isWindow() ? widget->isVisible() : !widget->isHidden());
+    return widget &&
+           (widget->isWindow() ? widget->isVisible() : widget->isVisibleTo(widget->window()));
 }
 
 bool isEnabled(const QObject* control) {
@@ -108,6 +110,10 @@ std::optional<QString> colourOf(const QObject* control) {
 }
 
 QString describe(const QObject* control) {
+    if (const auto* timer = qobject_cast<const QTimer*>(control))
+        return QStringLiteral("QTimer %1, every %2 ms")
+            .arg(timer->isActive() ? QStringLiteral("running") : QStringLiteral("stopped"))
+            .arg(timer->interval());
     QStringList parts{QString::fromLatin1(control->metaObject()->className())};
     if (const std::optional<QString> text = textOf(control))
         parts.append(QStringLiteral("text ") + quoted(*text));

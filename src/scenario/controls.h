@@ -16,7 +16,8 @@ QObject* asControl(QObject* found);
 // The control's text: a text field's text, a caption, a list's current entry, a frame's title, a
 // menu item's caption; nothing when the control has none.
 std::optional<QString> textOf(const QObject* control);
-// Shown by the program: not hidden itself, whether or not its window is shown.
+// Seen by a person if its window were shown: the control and every container between it and its
+// window (group, frame, tab page) are shown; a window, its own visibility; a menu item, its own.
 bool isShown(const QObject* control);
 // Usable by a person: not disabled, itself or through its containers.
 bool isEnabled(const QObject* control);

@@ -2,6 +2,9 @@
 // line per file and a closing count.
 //
 //   voltaris-scenario [--verbose] [--keep DIR] FILE.scn [FILE.scn ...]
+//
+// Beyond the shared scenario format it knows the verb `tick FormN.TimerK`: one timeout of that
+// window's timer at once, failing when the timer is not running (its window hidden) or absent.
 
 #include "app/startup.h"
 #include "gui/window_registry.h"
@@ -125,7 +128,9 @@ int main(int argc, char* argv[]) {
     application.setQuitOnLastWindowClosed(false);
     const std::optional<Options> options = readOptions(QApplication::arguments());
     if (!options) {
-        std::fputs("usage: voltaris-scenario [--verbose] [--keep DIR] FILE.scn [FILE.scn ...]\n",
+        std::fputs("usage: voltaris-scenario [--verbose] [--keep DIR] FILE.scn [FILE.scn ...]\n"
+                   "  besides the scenario format's verbs: tick FormN.TimerK  (one timeout of\n"
+                   "  that window's running timer, at once; fails if it is not running)\n",
                    stderr);
         return 2;
     }

@@ -49,6 +49,10 @@ struct Page {
 struct Wait {
     int milliseconds;
 };
+// One timeout of a window's running timer (`Form17.Timer1`), without waiting for it.
+struct Tick {
+    ControlName target;
+};
 
 enum class DialogKind { Question, Prompt, Save };
 // `answer` is nothing for cancel; a question's answer is "Evet" or "Hayır".
@@ -119,9 +123,9 @@ struct Dump {
 };
 
 using Statement = std::variant<StartFresh, StartRuns, Open, Press, Type, Set, Choose, Page, Wait,
-                               Reply, CheckText, CheckState, CheckColour, CheckNumber, CheckWindow,
-                               CheckMessage, SkipMessage, CheckNoMessage, CheckPrompt, CheckSave,
-                               CheckFile, CheckNoFile, Capture, Dump>;
+                               Tick, Reply, CheckText, CheckState, CheckColour, CheckNumber,
+                               CheckWindow, CheckMessage, SkipMessage, CheckNoMessage, CheckPrompt,
+                               CheckSave, CheckFile, CheckNoFile, Capture, Dump>;
 
 struct Line {
     int number; // from 1
@@ -446,6 +450,8 @@ inline Statement parseStatement(std::string_view line) {
         }
         if (verb == "wait")
             return Wait{args.number("a number of milliseconds")};
+        if (verb == "tick")
+            return Tick{args.control()};
         if (verb == "reply")
             return parseReply(args);
         if (verb == "check")

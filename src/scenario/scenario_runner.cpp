@@ -2,7 +2,8 @@
 
 #include "app/settings.h"
 #include "app/startup.h"
-#include "gui/navigation.h"
+#include "gui/forms.h"
+#include "gui/openings.h"
 #include "gui/window_registry.h"
 #include "scenario/controls.h"
 #include "scenario/line_check.h"
@@ -21,6 +22,8 @@
 #include <QStringDecoder>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
 #include <QWidget>
 #include <utility>
 
@@ -125,7 +128,7 @@ void ScenarioRunner::execute(const StartRuns& statement) {
 void ScenarioRunner::execute(const Open& statement) {
     const QString form = qs(statement.form);
     windowNamed(form); // an unknown name fails here
-    gui::openTool(windowNamed(gui::kMainMenuForm), form);
+    gui::openAsTool(form, windowNamed(gui::forms::kMainMenu));
 }
 
 void ScenarioRunner::execute(const Press& statement) {
@@ -194,6 +197,15 @@ void ScenarioRunner::execute(const Page& statement) {
 
 void ScenarioRunner::execute(const Wait& statement) {
     QTest::qWait(statement.milliseconds);
+}
+
+void ScenarioRunner::execute(const Tick& statement) {
+    auto* timer = controlOfType<QTimer>(statement.target, QStringLiteral("a timer"));
+    if (!timer->isActive())
+        fail(QStringLiteral("cannot tick: not running (%1)").arg(nameOf(statement.target)));
+    // A timer's own event for its own id is what makes it time out.
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
 }
 
 void ScenarioRunner::execute(const Reply& statement) {
@@ -420,7 +432,8 @@ void ScenarioRunner::execute(const Dump& statement) {
                        window->isVisible() ? QStringLiteral("visible") : QStringLiteral("hidden")));
     for (QObject* child : window->findChildren<QObject*>()) {
         const QString name = child->objectName();
-        const bool control = qobject_cast<QWidget*>(child) || qobject_cast<QAction*>(child);
+        const bool control = qobject_cast<QWidget*>(child) || qobject_cast<QAction*>(child) ||
+                             qobject_cast<QTimer*>(child);
         if (control && !name.isEmpty() && !name.startsWith(QStringLiteral("qt_")))
             printLine(QStringLiteral("  %1 %2").arg(name, describe(asControl(child))));
     }

@@ -39,6 +39,7 @@ private:
     void execute(const Choose& statement);
     void execute(const Page& statement);
     void execute(const Wait& statement);
+    void execute(const Tick& statement);
     void execute(const Reply& statement);
     void execute(const CheckText& statement);
     void execute(const CheckState& statement);

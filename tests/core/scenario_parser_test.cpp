@@ -142,6 +142,10 @@ TEST(ScenarioParser, ActingStatements) {
     EXPECT_EQ(page.target.control, "SSTab1");
     EXPECT_EQ(page.page, 2);
     EXPECT_EQ(only<Press>("press Form9.mn_iletkenlik").target.control, "mn_iletkenlik");
+    const Tick tick = only<Tick>("tick Form17.Timer1");
+    EXPECT_EQ(tick.target.form, "Form17");
+    EXPECT_EQ(tick.target.control, "Timer1");
+    EXPECT_EQ(errorOf("tick Form17").line, 1);
     const Capture capture = only<Capture>("capture Form9 \"ohm.png\"");
     EXPECT_EQ(capture.form, "Form9");
     EXPECT_EQ(capture.file, "ohm.png");

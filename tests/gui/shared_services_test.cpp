@@ -3,8 +3,9 @@
 #include "gui/colours.h"
 #include "gui/dialogs.h"
 #include "gui/fields.h"
+#include "gui/forms.h"
 #include "gui/messages.h"
-#include "gui/navigation.h"
+#include "gui/openings.h"
 #include "gui/text_report.h"
 #include "gui/tool_window.h"
 #include "gui/window_registry.h"
@@ -12,6 +13,7 @@
 #include "core/numbers.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -59,21 +61,18 @@ public:
 
 class TwoFieldWindow : public ToolWindow {
 public:
-    TwoFieldWindow() : ToolWindow(QStringLiteral("Form99"), QStringLiteral("Deneme")) {
+    explicit TwoFieldWindow(const QString& form = QStringLiteral("Form99"))
+        : ToolWindow(form, QStringLiteral("Deneme")) {
         auto* layout = new QVBoxLayout(this);
         auto* grid = new FieldGrid;
         first = grid->addInput(QStringLiteral("Text1"), QStringLiteral("Birinci"));
         second = grid->addInput(QStringLiteral("Text2"), QStringLiteral("İkinci"));
         result = grid->addResult(QStringLiteral("Text3"), QStringLiteral("Sonuç"));
         layout->addLayout(grid);
-        back = makeButton(QStringLiteral("Command2"), QStringLiteral("Ana Menüye Dön"));
-        closeCompanion = makeButton(QStringLiteral("Command5"), QStringLiteral("Bu Bölümü Kapat"));
-        closeCompanion->hide();
+        back = makeReturnButton(QStringLiteral("Command2"));
+        closeCompanion = makeCompanionCloseButton(QStringLiteral("Command5"));
         layout->addWidget(back);
         layout->addWidget(closeCompanion);
-        setLeavingButtons(back, closeCompanion);
-        connect(back, &QPushButton::clicked, this, [this] { returnToMainMenu(this); });
-        connect(closeCompanion, &QPushButton::clicked, this, &QWidget::hide);
     }
     QLineEdit *first, *second, *result;
     QPushButton *back, *closeCompanion;
@@ -90,12 +89,14 @@ private slots:
     void init() {
         dialogs = FakeDialogs();
         Dialogs::install(&dialogs);
-        WindowRegistry::instance().add(kMainMenuForm, [] {
+        WindowRegistry::instance().add(forms::kMainMenu, [] {
             auto* menu = new QWidget;
-            menu->setObjectName(kMainMenuForm);
+            menu->setObjectName(forms::kMainMenu);
             return menu;
         });
         WindowRegistry::instance().add(QStringLiteral("Form99"), [] { return new TwoFieldWindow; });
+        WindowRegistry::instance().add(QStringLiteral("Form98"),
+                                       [] { return new TwoFieldWindow(QStringLiteral("Form98")); });
     }
     void cleanup() {
         WindowRegistry::instance().destroyAll();
@@ -179,43 +180,67 @@ private slots:
 
     void cancelledReportWritesNothing() {
         QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rapor.txt"));
+        dialogs.savePath = path;
+        QVERIFY(TextReport(nullptr, QStringLiteral("rapor"), {"Birinci"}));
+        // The same report again, its save dialog cancelled: the folder and the file stay as
+        // they were.
         dialogs.savePath.reset();
-        QVERIFY(!TextReport(nullptr, QStringLiteral("x"), {"line"}));
-        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(!TextReport(nullptr, QStringLiteral("rapor"), {"İkinci"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("rapor.txt")});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Birinci\r\n"));
         QVERIFY(dialogs.boxes.isEmpty());
     }
 
     void windowsAreBuiltOnceAndKeepTheirFields() {
         WindowRegistry& registry = WindowRegistry::instance();
+        QWidget* menu = window(forms::kMainMenu);
         QVERIFY(!registry.existing(QStringLiteral("Form99")));
-        auto* tool =
-            static_cast<TwoFieldWindow*>(openTool(window(kMainMenuForm), QStringLiteral("Form99")));
+        auto* tool = static_cast<TwoFieldWindow*>(openAsTool(QStringLiteral("Form99"), menu));
         QVERIFY(tool->isVisible());
-        QVERIFY(!window(kMainMenuForm)->isVisible());
+        QVERIFY(!menu->isVisible());
         tool->first->setText(QStringLiteral("7"));
         tool->back->click();
-        QVERIFY(window(kMainMenuForm)->isVisible());
+        QVERIFY(menu->isVisible());
         QVERIFY(!tool->isVisible());
-        QCOMPARE(openTool(window(kMainMenuForm), QStringLiteral("Form99")), tool);
+        QCOMPARE(openAsTool(QStringLiteral("Form99"), menu), tool);
         QCOMPARE(tool->first->text(), QStringLiteral("7"));
-        QCOMPARE(registry.created(), (QStringList{kMainMenuForm, QStringLiteral("Form99")}));
+        QCOMPARE(registry.created(), (QStringList{forms::kMainMenu, QStringLiteral("Form99")}));
+        QVERIFY(!openAsTool(QStringLiteral("Form97"), menu)); // no such window: nothing happens
+        QVERIFY(tool->isVisible());
     }
 
-    void titleBarCloseLeavesByTheVisibleLeavingButton() {
-        auto* tool =
-            static_cast<TwoFieldWindow*>(openTool(window(kMainMenuForm), QStringLiteral("Form99")));
-        tool->close();
-        QVERIFY(window(kMainMenuForm)->isVisible());
-        QVERIFY(!tool->isVisible());
+    // Every opening sets the mode afresh; a companion leaves with the tool that opened it, and
+    // the title bar's close button leaves the way the visible leaving button does.
+    void companionsFollowTheirOpener() {
+        QWidget* menu = window(forms::kMainMenu);
+        auto* tool = static_cast<TwoFieldWindow*>(openAsTool(QStringLiteral("Form99"), menu));
+        const Opening beside{
+            QStringLiteral("Form99"), {}, QStringLiteral("Form98"), OpenAs::Companion};
+        auto* companion = static_cast<TwoFieldWindow*>(open(beside, tool));
+        QVERIFY(companion->isVisible() && tool->isVisible());
+        QVERIFY(companion->back->isHidden());
+        QVERIFY(!companion->closeCompanion->isHidden());
 
-        // As a companion it closes alone: the main menu is not brought back.
-        window(kMainMenuForm)->hide();
-        openCompanion(QStringLiteral("Form99"));
-        QVERIFY(tool->back->isHidden());
-        QVERIFY(!tool->closeCompanion->isHidden());
-        tool->close();
-        QVERIFY(!tool->isVisible());
-        QVERIFY(!window(kMainMenuForm)->isVisible());
+        companion->close(); // as "Bu Bölümü Kapat": alone
+        QVERIFY(!companion->isVisible());
+        QVERIFY(tool->isVisible());
+
+        open(beside, tool);
+        tool->close(); // as "Ana Menüye Dön": the companion goes too
+        QVERIFY(!companion->isVisible());
+        QVERIFY(menu->isVisible());
+
+        // Opened from the main menu afterwards, the window is a tool again.
+        openAsTool(QStringLiteral("Form98"), menu);
+        QVERIFY(!companion->back->isHidden());
+        QVERIFY(companion->closeCompanion->isHidden());
+        companion->close();
+        QVERIFY(menu->isVisible());
+        QVERIFY(!companion->isVisible());
     }
 };
 

@@ -64,15 +64,8 @@ std::string fillIn(const std::string& pattern, const Fields& fields) {
     return out;
 }
 
-} // namespace
-
-int CaseCode(int first, int second) {
-    if (first == second || first < 0 || first > 3 || second < 0 || second > 3)
-        return 0;
-    return first * 3 + (second < first ? second : second - 1) + 1;
-}
-
-void Compute(int caseCode, Fields& f) {
+// The steps of case `caseCode`, written into `f`; a failing step throws ComputeFailure.
+void computeSteps(int caseCode, Fields& f) {
     // The typed values (fields 1 and 2) and the result fields are read when a step uses them.
     const auto read = [&f](int n) { return ReadNumber(f[n]); };
     const auto show = [&f](int n, double value) { f[n] = ResultText(Finite(value), kDecimals); };
@@ -139,9 +132,21 @@ void Compute(int caseCode, Fields& f) {
         show(I, Sqrt(Div(read(1), read(2))));
         show(V, read(I) * read(2));
         break;
-    default:
-        throw std::invalid_argument("no such case");
     }
+}
+
+} // namespace
+
+int CaseCode(int first, int second) {
+    if (first == second || first < 0 || first > 3 || second < 0 || second > 3)
+        return 0;
+    return first * 3 + (second < first ? second : second - 1) + 1;
+}
+
+Outcome<Fields> Compute(int caseCode, Fields fields) {
+    if (caseCode < 1 || caseCode > 12)
+        throw std::invalid_argument("no such case");
+    return RunSteps(std::move(fields), [caseCode](Fields& f) { computeSteps(caseCode, f); });
 }
 
 std::vector<std::string> ReportLines(int caseCode, const Fields& fields) {

@@ -2,6 +2,8 @@
 // two; the conductance commands; and the report.
 #pragma once
 
+#include "core/outcome.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -25,12 +27,12 @@ struct Fields {
 // The case code (1 to 12) of the two chosen quantities, 0 when both are the same.
 int CaseCode(int first, int second);
 
-// Computes case `caseCode` (1 to 12) step by step into `fields`: the given texts are copied into
-// their result fields, each computed value is written rounded to six decimals, and a step that
-// reads a result field reads the rounded text just written. Throws ComputeFailure at the step
-// that fails (a given text that is not a number, a division by zero), leaving what the earlier
+// Computes case `caseCode` (1 to 12) step by step from the window's `fields`: the given texts are
+// copied into their result fields, each computed value is written rounded to six decimals, and a
+// step that reads a result field reads the rounded text just written. A step that fails (a given
+// text that is not a number, a division by zero) ends the compute, keeping what the earlier
 // steps wrote.
-void Compute(int caseCode, Fields& fields);
+Outcome<Fields> Compute(int caseCode, Fields fields);
 
 // The report lines of case `caseCode`, from the field texts as they stand.
 std::vector<std::string> ReportLines(int caseCode, const Fields& fields);

@@ -1,11 +1,11 @@
-// The circuit and conversion windows.
+// The circuit windows.
 #pragma once
 
 namespace voltaris::gui {
 
 class WindowRegistry;
 
-// Makes each circuit and conversion window known by its form name.
+// Makes each circuit window known by its form name.
 void registerCircuitWindows(WindowRegistry& registry);
 
 } // namespace voltaris::gui

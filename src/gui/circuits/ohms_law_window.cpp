@@ -3,9 +3,7 @@
 #include "gui/dialogs.h"
 #include "gui/fields.h"
 #include "gui/messages.h"
-#include "gui/navigation.h"
 #include "gui/text_report.h"
-#include "gui/window_registry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,14 +16,13 @@ namespace voltaris::gui {
 namespace {
 
 const QString kTitle = QStringLiteral("OHM ve WATT KANUNU");
-const QString kQuantityConversionForm = QStringLiteral("Form10");
 const QStringList kUnits = {QStringLiteral("V"), QStringLiteral("A"), QStringLiteral("Ω"),
                             QStringLiteral("W")};
 
 QStringList quantityList() {
     QStringList entries;
     for (const std::string& quantity : ohms_law::kQuantities)
-        entries << QString::fromStdString(quantity);
+        entries << qs(quantity);
     return entries;
 }
 
@@ -37,7 +34,7 @@ QLabel* ohmUnit() {
 
 } // namespace
 
-OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
+OhmsLawWindow::OhmsLawWindow() : ToolWindow(kForm, kTitle) {
     auto* layout = new QVBoxLayout(this);
 
     auto* menuBar = new QMenuBar(this);
@@ -47,21 +44,14 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
     const struct {
         const char* name;
         const char* caption;
-        int page;
     } conversionItems[] = {
-        {"mn_gerilim", "Gerilim As ve Üs Katları Arası Dönüşümü Aç", 4},
-        {"mn_akım", "Akım As ve Üs Katları Arası Dönüşümü Aç", 3},
-        {"mn_direnç", "Direnç As ve Üs Katları Arası Dönüşümü Aç", 0},
-        {"mn_güç", "Güç As ve Üs Katları Arası Dönüşümü Aç", 5},
+        {"mn_gerilim", "Gerilim As ve Üs Katları Arası Dönüşümü Aç"},
+        {"mn_akım", "Akım As ve Üs Katları Arası Dönüşümü Aç"},
+        {"mn_direnç", "Direnç As ve Üs Katları Arası Dönüşümü Aç"},
+        {"mn_güç", "Güç As ve Üs Katları Arası Dönüşümü Aç"},
     };
-    const bool conversionBuilt = WindowRegistry::instance().has(kQuantityConversionForm);
-    for (const auto& item : conversionItems) {
-        QAction* action =
-            addMenuItem(conversions, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
-        action->setEnabled(conversionBuilt);
-        const int page = item.page;
-        connect(action, &QAction::triggered, this, [this, page] { showQuantityConversion(page); });
-    }
+    for (const auto& item : conversionItems)
+        addMenuItem(conversions, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
     QMenu* extras = menuBar->addMenu(QStringLiteral("Ek Hesaplamalar"));
     // Each asks for one value and answers with its reciprocal.
     const auto addReciprocalItem = [this, extras](const char* name, const char* caption,
@@ -70,8 +60,8 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
         connect(addMenuItem(extras, QString::fromUtf8(name), QString::fromUtf8(caption)),
                 &QAction::triggered, this, [this, prompt, message] {
                     PromptWarning(this, [this, prompt, message] {
-                        const double value = PromptNumber(this, QString::fromStdString(prompt));
-                        ShowResultBox(this, QString::fromStdString(message(value)));
+                        const double value = PromptNumber(this, qs(prompt));
+                        ShowResultBox(this, qs(message(value)));
                     });
                 });
     };
@@ -111,25 +101,17 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
     layout->addLayout(results);
 
     compute_ = makeButton(QStringLiteral("Command1"), QStringLiteral("HESAPLA"));
-    compute_->setDefault(true);
     report_ = makeButton(QStringLiteral("Command4"), QStringLiteral("Rapor Ver"));
     report_->setEnabled(false);
     auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
                                    QStringLiteral("Hesabı Sil"));
-    auto* back = makeButton(QStringLiteral("Command2"), QStringLiteral("Ana Menüye Dön"),
-                            QStringLiteral("Bu Bölümü Kapatır"));
+    QPushButton* back = makeReturnButton(QStringLiteral("Command2"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute_, report_, clearButton}, {back}));
-    setLeavingButtons(back);
 
     connect(compute_, &QPushButton::clicked, this, &OhmsLawWindow::compute);
     connect(report_, &QPushButton::clicked, this, &OhmsLawWindow::writeReport);
     connect(clearButton, &QPushButton::clicked, this, &OhmsLawWindow::clear);
-    connect(back, &QPushButton::clicked, this, [this] {
-        returnToMainMenu(this);
-        // A quantity conversion opened from this window's menus leaves with it.
-        closeCompanion(kQuantityConversionForm);
-    });
     for (QComboBox* list : {first_, second_})
         connect(list, &QComboBox::currentIndexChanged, this, &OhmsLawWindow::checkSelection);
     text_[1]->setFocus();
@@ -138,7 +120,7 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(QStringLiteral("Form9"), kTitle) {
 ohms_law::Fields OhmsLawWindow::fieldTexts() const {
     ohms_law::Fields fields;
     for (int n = 1; n <= 6; ++n)
-        fields[n] = text_[static_cast<std::size_t>(n)]->text().toStdString();
+        fields[n] = utf8(text_[static_cast<std::size_t>(n)]->text());
     return fields;
 }
 
@@ -147,28 +129,15 @@ void OhmsLawWindow::compute() {
     if (caseCode == 0)
         return;
     caseCode_ = caseCode;
-    ohms_law::Fields fields = fieldTexts();
-    // Whatever the steps wrote before a failure stays in the fields.
-    const auto writeBack = [&] {
-        for (int n = 3; n <= 6; ++n)
-            text_[static_cast<std::size_t>(n)]->setText(QString::fromStdString(fields[n]));
-    };
-    const bool done = MissingInputWarning(this, {text_[1], text_[2]}, [&] {
-        try {
-            ohms_law::Compute(caseCode, fields);
-        } catch (...) {
-            writeBack();
-            throw;
-        }
-        writeBack();
-    });
-    if (done)
+    const Outcome<ohms_law::Fields> outcome = ohms_law::Compute(caseCode, fieldTexts());
+    for (int n = 3; n <= 6; ++n)
+        text_[static_cast<std::size_t>(n)]->setText(qs(outcome.texts[n]));
+    if (MissingInputWarning(this, {text_[1], text_[2]}, outcome))
         report_->setEnabled(true);
 }
 
 void OhmsLawWindow::writeReport() {
-    TextReport(this, QString::fromStdString(ohms_law::kReportName),
-               ohms_law::ReportLines(caseCode_, fieldTexts()));
+    TextReport(this, qs(ohms_law::kReportName), ohms_law::ReportLines(caseCode_, fieldTexts()));
 }
 
 void OhmsLawWindow::clear() {
@@ -197,10 +166,6 @@ void OhmsLawWindow::checkSelection() {
     } else {
         compute_->setEnabled(true);
     }
-}
-
-void OhmsLawWindow::showQuantityConversion(int page) {
-    openCompanion(kQuantityConversionForm, page);
 }
 
 } // namespace voltaris::gui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/circuits/ohms_law.h"
+#include "gui/forms.h"
 #include "gui/tool_window.h"
 
 class QComboBox;
@@ -14,6 +15,7 @@ namespace voltaris::gui {
 class OhmsLawWindow : public ToolWindow {
     Q_OBJECT
 public:
+    static inline const QString& kForm = forms::kOhmsLaw;
     OhmsLawWindow();
 
 private:
@@ -21,7 +23,6 @@ private:
     void writeReport();
     void clear();
     void checkSelection();
-    void showQuantityConversion(int page);
     ohms_law::Fields fieldTexts() const;
 
     QComboBox* first_;

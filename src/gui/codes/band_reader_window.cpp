@@ -69,7 +69,6 @@ BandReaderWindow::BandReaderWindow(const BandReaderSetup& setup)
 
     const CommandButtons buttons =
         addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command2"));
-    setLeavingButtons(buttons.back);
 
     connect(buttons.compute, &QPushButton::clicked, this, [this] { compute(); });
     connect(buttons.clear, &QPushButton::clicked, this, [this] { clear(); });

@@ -22,7 +22,7 @@ const QColor kPrint(20, 20, 20);
 } // namespace
 
 CapacitorCodeWindow::CapacitorCodeWindow()
-    : ToolWindow(QStringLiteral("Form17"), qs(codes::kCapacitorCodeWindowTitle)) {
+    : ToolWindow(kForm, qs(codes::kCapacitorCodeWindowTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* inputs = new FieldGrid;
@@ -87,7 +87,6 @@ CapacitorCodeWindow::CapacitorCodeWindow()
 
     const CommandButtons buttons =
         addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command4"));
-    setLeavingButtons(buttons.back);
 
     connect(buttons.compute, &QPushButton::clicked, this, &CapacitorCodeWindow::compute);
     connect(buttons.clear, &QPushButton::clicked, this, &CapacitorCodeWindow::clear);
@@ -100,10 +99,11 @@ CapacitorCodeWindow::CapacitorCodeWindow()
             [this] { ShowMessage(this, codes::CapacitorDigitsNote()); });
     connect(lettersNote, &QPushButton::clicked, this,
             [this] { ShowMessage(this, codes::CapacitorLettersNote()); });
-    // The displays follow the lists at once, and on the window's periodic refresh.
+    // The displays follow the lists at once, and on the window's periodic timer (a text written
+    // over them, or emptied by "Temizle", comes back).
     for (QComboBox* list : {toleranceList_, voltageList_})
         connect(list, &QComboBox::currentIndexChanged, this, &CapacitorCodeWindow::showChoices);
-    new LiveRefresh(this, [this] { showChoices(); });
+    new WindowTimer(this, QStringLiteral("Timer1"), [this] { showChoices(); });
     showChoices();
     code_->setFocus();
 }
@@ -140,7 +140,7 @@ void CapacitorCodeWindow::clear() {
     codeLabel_->clear();
     toleranceLabel_->clear();
     toleranceCommand_->setEnabled(false);
-    // The lists stay as they are: the next refresh shows their tolerance text and letter again.
+    // The lists stay as they are: the next timer tick shows their tolerance text and letter again.
 }
 
 } // namespace voltaris::gui

@@ -3,6 +3,7 @@
 // from lists and printed on the capacitor picture.
 #pragma once
 
+#include "gui/forms.h"
 #include "gui/tool_window.h"
 
 class QComboBox;
@@ -14,6 +15,7 @@ namespace voltaris::gui {
 
 class CapacitorCodeWindow : public ToolWindow {
 public:
+    static inline const QString& kForm = forms::kCapacitorCode;
     CapacitorCodeWindow();
 
 private:

@@ -41,7 +41,7 @@ constexpr char kBandLetters[] = {'A', 'B', 'C', 'D', 'E', 'F', 'C', 'E'};
 } // namespace
 
 CapacitorColourWindow::CapacitorColourWindow()
-    : ToolWindow(QStringLiteral("Form18"), qs(codes::kCapacitorColourWindowTitle)) {
+    : ToolWindow(kForm, qs(codes::kCapacitorColourWindowTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* groups = new QHBoxLayout;
@@ -120,7 +120,6 @@ CapacitorColourWindow::CapacitorColourWindow()
 
     const CommandButtons buttons =
         addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command2"));
-    setLeavingButtons(buttons.back);
 
     connect(kindGroup, &OptionGroup::chosenChanged, this,
             [this](int index) { chooseKind(static_cast<CapacitorKind>(index)); });
@@ -139,9 +138,9 @@ CapacitorColourWindow::CapacitorColourWindow()
     // The opening choices: polyester, 4 bands.
     chooseKind(CapacitorKind::Polyester);
     chooseBands(CapacitorBandCount::Four);
-    // The band-count rules also hold on the window's periodic refresh (a text typed into a field
-    // of a band the capacitor lacks goes again).
-    new LiveRefresh(this, [this] { applyBandCountRules(); });
+    // The band-count rules also hold on the window's periodic timer (a text typed into a field of
+    // a band the capacitor lacks goes again).
+    new WindowTimer(this, QStringLiteral("Timer1"), [this] { applyBandCountRules(); });
     lists_[0]->setFocus();
 }
 
@@ -224,8 +223,8 @@ void CapacitorColourWindow::compute() {
 }
 
 void CapacitorColourWindow::capacitanceAtTemperature() {
-    const std::optional<QString> answer = Dialogs::current().prompt(
-        this, kApplicationTitle, qs(codes::kCapacitorTemperaturePrompt));
+    const std::optional<QString> answer =
+        Dialogs::current().prompt(this, kApplicationTitle, qs(codes::kCapacitorTemperaturePrompt));
     const codes::CapacitorTemperatureResult result =
         codes::CapacitorAtTemperature(answer.value_or(QString()).toStdString(),
                                       lists_[5]->currentIndex(), text_[1]->text().toStdString());

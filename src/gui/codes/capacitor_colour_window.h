@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/codes/capacitor_colour_code.h"
+#include "gui/forms.h"
 #include "gui/tool_window.h"
 
 #include <array>
@@ -22,6 +23,7 @@ class Swatch;
 
 class CapacitorColourWindow : public ToolWindow {
 public:
+    static inline const QString& kForm = forms::kCapacitorColour;
     CapacitorColourWindow();
 
 private:

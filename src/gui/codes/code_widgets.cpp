@@ -3,7 +3,7 @@
 #include "gui/colours.h"
 #include "gui/dialogs.h"
 #include "gui/fields.h"
-#include "gui/navigation.h"
+#include "gui/tool_window.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>
@@ -34,17 +34,14 @@ void hideSwatches(const QList<Swatch*>& swatches) {
         swatch->hide();
 }
 
-CommandButtons addCommandButtons(QWidget* window, QBoxLayout* layout, const QString& clearName,
+CommandButtons addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
                                  const QString& backName) {
     CommandButtons buttons{
         makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla")),
         makeButton(clearName, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil")),
-        makeButton(backName, QStringLiteral("Ana Menüye Dön"), QStringLiteral("Bu Bölümü Kapatır")),
+        window->makeReturnButton(backName),
     };
-    buttons.compute->setDefault(true);
     layout->addLayout(makeButtonRow({buttons.compute, buttons.clear}, {buttons.back}));
-    QObject::connect(buttons.back, &QPushButton::clicked, window,
-                     [window] { returnToMainMenu(window); });
     return buttons;
 }
 

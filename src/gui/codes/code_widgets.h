@@ -26,6 +26,7 @@ namespace voltaris::gui {
 
 class FieldGrid;
 class Swatch;
+class ToolWindow;
 
 QStringList toEntries(const std::vector<std::string>& entries);
 QColor toColour(const codes::Rgb& rgb);
@@ -43,7 +44,7 @@ struct CommandButtons {
     QPushButton* clear;
     QPushButton* back;
 };
-CommandButtons addCommandButtons(QWidget* window, QBoxLayout* layout, const QString& clearName,
+CommandButtons addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
                                  const QString& backName);
 
 // The part's picture (`Picture1`), at least `lines` text lines high so that its bands and print

@@ -6,23 +6,25 @@
 #include "gui/codes/resistor_colour_finder_window.h"
 #include "gui/codes/resistor_colour_window.h"
 #include "gui/codes/smd_resistor_window.h"
+#include "gui/forms.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
 
 void registerCodeWindows(WindowRegistry& registry) {
     using codes::ResistorBandCount;
-    registry.add(QStringLiteral("Form5"),
+    // One window class reads 4, 5 and 6 bands.
+    registry.add(forms::kResistorColour4,
                  [] { return new ResistorColourWindow(ResistorBandCount::Four); });
-    registry.add(QStringLiteral("Form7"),
+    registry.add(forms::kResistorColour5,
                  [] { return new ResistorColourWindow(ResistorBandCount::Five); });
-    registry.add(QStringLiteral("Form26"),
+    registry.add(forms::kResistorColour6,
                  [] { return new ResistorColourWindow(ResistorBandCount::Six); });
-    registry.add(QStringLiteral("Form6"), [] { return new ResistorColourFinderWindow; });
-    registry.add(QStringLiteral("Form55"), [] { return new SmdResistorWindow; });
-    registry.add(QStringLiteral("Form17"), [] { return new CapacitorCodeWindow; });
-    registry.add(QStringLiteral("Form18"), [] { return new CapacitorColourWindow; });
-    registry.add(QStringLiteral("Form16"), [] { return new CoilColourWindow; });
+    registry.add<ResistorColourFinderWindow>();
+    registry.add<SmdResistorWindow>();
+    registry.add<CapacitorCodeWindow>();
+    registry.add<CapacitorColourWindow>();
+    registry.add<CoilColourWindow>();
 }
 
 } // namespace voltaris::gui

@@ -5,7 +5,7 @@
 namespace voltaris::gui {
 
 CoilColourWindow::CoilColourWindow()
-    : BandReaderWindow({QStringLiteral("Form16"),
+    : BandReaderWindow({kForm,
                         qs(codes::kCoilWindowTitle),
                         &codes::CoilBandLists(),
                         Component::Coil,

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "gui/codes/band_reader_window.h"
+#include "gui/forms.h"
 
 namespace voltaris::gui {
 
 class CoilColourWindow : public BandReaderWindow {
 public:
+    static inline const QString& kForm = forms::kCoilColour;
     CoilColourWindow();
 
 private:

@@ -4,10 +4,8 @@
 #include "gui/codes/code_widgets.h"
 #include "gui/fields.h"
 #include "gui/key_filters.h"
-#include "gui/navigation.h"
 #include "gui/options.h"
 #include "gui/pictures.h"
-#include "gui/window_registry.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,8 +25,6 @@ namespace {
 using codes::FinderBandCount;
 using codes::FinderCoefficient;
 using codes::FinderTolerance;
-
-const QString kQuantityConversionForm = QStringLiteral("Form10");
 
 // The picture's band under each swatch (`Shape1` ... `Shape6`) in a mode; a swatch the mode
 // never shows sits on a band of its own kind, hidden.
@@ -107,17 +103,14 @@ private:
 } // namespace
 
 ResistorColourFinderWindow::ResistorColourFinderWindow()
-    : ToolWindow(QStringLiteral("Form6"), qs(codes::kFinderOpeningTitle)) {
+    : ToolWindow(kForm, qs(codes::kFinderOpeningTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* menuBar = new QMenuBar(this);
     QMenu* conversions = menuBar->addMenu(
         QStringLiteral("Elektrik ve Elektronikte Kullanılan Kavramlar Arası Dönüşümü Aç"));
-    QAction* resistance = addMenuItem(conversions, QStringLiteral("mn_direnç"),
-                                      QStringLiteral("Direnç As ve Üs Katları Arası Dönüşümü Aç"));
-    resistance->setEnabled(WindowRegistry::instance().has(kQuantityConversionForm));
-    connect(resistance, &QAction::triggered, this,
-            [] { openCompanion(kQuantityConversionForm, 0); });
+    addMenuItem(conversions, QStringLiteral("mn_direnç"),
+                QStringLiteral("Direnç As ve Üs Katları Arası Dönüşümü Aç"));
     layout->setMenuBar(menuBar);
 
     auto* groups = new QHBoxLayout;
@@ -146,7 +139,7 @@ ResistorColourFinderWindow::ResistorColourFinderWindow()
         const auto coefficient = static_cast<FinderCoefficient>(i);
         const QString meaning =
             qs(codes::ColourBandTable::Row(codes::FinderCoefficientColour(coefficient))
-                          .temperatureCoefficientText);
+                   .temperatureCoefficientText);
         auto* option = new QRadioButton;
         option->setObjectName(QStringLiteral("Option%1").arg(i + 9));
         option->setAccessibleName(meaning);
@@ -192,10 +185,7 @@ ResistorColourFinderWindow::ResistorColourFinderWindow()
 
     QPushButton* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
                                           QStringLiteral("Hesabı Sil"));
-    QPushButton* back = makeButton(QStringLiteral("Command2"), QStringLiteral("Ana Menüye Dön"),
-                                   QStringLiteral("Bu Bölümü Kapatır"));
-    layout->addLayout(makeButtonRow({clearButton}, {back}));
-    setLeavingButtons(back);
+    layout->addLayout(makeButtonRow({clearButton}, {makeReturnButton(QStringLiteral("Command2"))}));
 
     connect(value_, &QLineEdit::textChanged, this, &ResistorColourFinderWindow::valueChanged);
     connect(bandGroup, &OptionGroup::chosenChanged, this,
@@ -207,7 +197,6 @@ ResistorColourFinderWindow::ResistorColourFinderWindow()
         for (Swatch* swatch : swatches_)
             swatch->hide();
     });
-    connect(back, &QPushButton::clicked, this, &ResistorColourFinderWindow::leave);
 
     // The opening choices (`Option9`, `Option3`, `Option7`), each with its effect, in order.
     chooseCoefficient(FinderCoefficient::Ppm100);
@@ -266,12 +255,6 @@ void ResistorColourFinderWindow::chooseTolerance(FinderTolerance tolerance) {
 
 void ResistorColourFinderWindow::chooseCoefficient(FinderCoefficient coefficient) {
     applySwatch(swatches_[5], codes::FinderCoefficientSwatch(coefficient));
-}
-
-void ResistorColourFinderWindow::leave() {
-    returnToMainMenu(this);
-    // A quantity conversion opened from this window's menu leaves with it.
-    closeCompanion(kQuantityConversionForm);
 }
 
 } // namespace voltaris::gui

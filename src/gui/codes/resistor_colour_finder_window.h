@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/codes/resistor_colour_finder.h"
+#include "gui/forms.h"
 #include "gui/tool_window.h"
 
 #include <array>
@@ -20,6 +21,7 @@ class Swatch;
 
 class ResistorColourFinderWindow : public ToolWindow {
 public:
+    static inline const QString& kForm = forms::kResistorColourFinder;
     ResistorColourFinderWindow();
 
 private:
@@ -27,7 +29,6 @@ private:
     void chooseBands(codes::FinderBandCount bands);
     void chooseTolerance(codes::FinderTolerance tolerance);
     void chooseCoefficient(codes::FinderCoefficient coefficient);
-    void leave();
 
     codes::FinderBandCount bands_ = codes::FinderBandCount::Four;
     codes::FinderTolerance tolerance_ = codes::FinderTolerance::Percent5;

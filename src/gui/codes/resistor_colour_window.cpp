@@ -2,6 +2,7 @@
 
 #include "gui/dialogs.h"
 #include "gui/fields.h"
+#include "gui/forms.h"
 #include "gui/options.h"
 
 #include <QLineEdit>
@@ -17,13 +18,13 @@ using codes::ResistorBandCount;
 QString formOf(ResistorBandCount bands) {
     switch (bands) {
     case ResistorBandCount::Four:
-        return QStringLiteral("Form5");
+        return forms::kResistorColour4;
     case ResistorBandCount::Five:
-        return QStringLiteral("Form7");
+        return forms::kResistorColour5;
     case ResistorBandCount::Six:
         break;
     }
-    return QStringLiteral("Form26");
+    return forms::kResistorColour6;
 }
 
 BandReaderSetup setupOf(ResistorBandCount bands) {
@@ -96,8 +97,8 @@ void ResistorColourWindow::clear() {
 }
 
 void ResistorColourWindow::resistanceAtTemperature() {
-    const std::optional<QString> answer = Dialogs::current().prompt(
-        this, kApplicationTitle, qs(codes::kResistorTemperaturePrompt));
+    const std::optional<QString> answer =
+        Dialogs::current().prompt(this, kApplicationTitle, qs(codes::kResistorTemperaturePrompt));
     // The options are in the order of the bases.
     const auto base = static_cast<codes::TemperatureBase>(bases_->chosen());
     const codes::ResistorTemperatureResult result = codes::ResistorAtTemperature(

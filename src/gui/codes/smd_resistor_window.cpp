@@ -11,8 +11,7 @@
 
 namespace voltaris::gui {
 
-SmdResistorWindow::SmdResistorWindow()
-    : ToolWindow(QStringLiteral("Form55"), qs(codes::kSmdWindowTitle)) {
+SmdResistorWindow::SmdResistorWindow() : ToolWindow(kForm, qs(codes::kSmdWindowTitle)) {
     auto* layout = new QVBoxLayout(this);
 
     auto* inputs = new FieldGrid;
@@ -42,7 +41,6 @@ SmdResistorWindow::SmdResistorWindow()
 
     const CommandButtons buttons =
         addCommandButtons(this, layout, QStringLiteral("Command2"), QStringLiteral("Command3"));
-    setLeavingButtons(buttons.back);
 
     connect(buttons.compute, &QPushButton::clicked, this, &SmdResistorWindow::compute);
     connect(buttons.clear, &QPushButton::clicked, this, &SmdResistorWindow::clear);

@@ -2,6 +2,7 @@
 // the tolerance of the codes that carry one and its minimum and maximum.
 #pragma once
 
+#include "gui/forms.h"
 #include "gui/tool_window.h"
 
 #include <optional>
@@ -14,6 +15,7 @@ namespace voltaris::gui {
 
 class SmdResistorWindow : public ToolWindow {
 public:
+    static inline const QString& kForm = forms::kSmdResistor;
     SmdResistorWindow();
 
 private:

@@ -4,8 +4,6 @@
 #include "gui/fields.h"
 #include "gui/live.h"
 #include "gui/messages.h"
-#include "gui/navigation.h"
-#include "gui/window_registry.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,11 +16,6 @@
 namespace voltaris::gui {
 
 namespace {
-
-const QString kUnitConversionForm = QStringLiteral("Form12");
-const QString kAuxiliaryForm = QStringLiteral("Form25");
-// The auxiliary calculations page of a multi-wire conductor's section.
-constexpr int kMultiWireSectionPage = 12;
 
 // A menu command that asks one value and answers with the core's message.
 struct PromptCommand {
@@ -41,8 +34,7 @@ QLabel* makeNames(const QString& name, const QString& toolTip) {
 
 } // namespace
 
-AwgWindow::AwgWindow()
-    : ToolWindow(QStringLiteral("Form54"), QStringLiteral("AWG Metrik Dönüşüm")) {
+AwgWindow::AwgWindow() : ToolWindow(kForm, QStringLiteral("AWG Metrik Dönüşüm")) {
     auto* layout = new QVBoxLayout(this);
 
     auto* choice = new FieldGrid;
@@ -76,27 +68,21 @@ AwgWindow::AwgWindow()
     names->addRow(QStringLiteral("Tam Alüminyum İletken Karşılığı"), aluminiumNames_);
     layout->addWidget(namesFrame);
 
-    auto* back = makeButton(QStringLiteral("Command1"), QStringLiteral("Ana Menüye Dön"),
-                            QStringLiteral("Bu Bölümü Kapatır"));
+    QPushButton* back = makeReturnButton(QStringLiteral("Command1"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({}, {back}));
-    setLeavingButtons(back);
-    connect(back, &QPushButton::clicked, this, &AwgWindow::returnToMenu);
 
     buildMenus();
-    new LiveRefresh(this, [this] { refresh(); });
+    // The fields follow the chosen size at once; a text typed over them gives way at once.
+    connect(size_, &QComboBox::currentTextChanged, this, &AwgWindow::refresh);
+    for (QLineEdit* result : {section_, diameter_, inches_})
+        connect(result, &QLineEdit::textEdited, this, &AwgWindow::refresh);
     size_->setFocus();
 }
 
 void AwgWindow::buildMenus() {
     auto* menuBar = new QMenuBar(this);
     layout()->setMenuBar(menuBar);
-    const auto addCompanion = [this](QMenu* menu, const QString& name, const QString& caption,
-                                     const QString& form, int page) {
-        QAction* item = addMenuItem(menu, name, caption);
-        item->setEnabled(WindowRegistry::instance().has(form));
-        connect(item, &QAction::triggered, this, [form, page] { openCompanion(form, page); });
-    };
     const auto addPrompt = [this](QMenu* menu, const PromptCommand& command) {
         connect(
             addMenuItem(menu, QString::fromUtf8(command.name), QString::fromUtf8(command.caption)),
@@ -105,17 +91,16 @@ void AwgWindow::buildMenus() {
                     this,
                     [this, command] {
                         const double value = PromptNumber(this, QString::fromUtf8(command.prompt));
-                        ShowResultBox(this, QString::fromStdString(command.message(value)));
+                        ShowResultBox(this, qs(command.message(value)));
                     },
                     QString::fromUtf8(awg::kWarning));
             });
     };
 
     QMenu* units = menuBar->addMenu(QStringLiteral("Birimler Arası Çevirimi Aç"));
-    addCompanion(units, QStringLiteral("mn_uzunluk"),
-                 QStringLiteral("Uzunluk Ölçümleri Çevirisini Aç"), kUnitConversionForm, 0);
-    addCompanion(units, QStringLiteral("mn_alan"), QStringLiteral("Alan Ölçümleri Çevirisini Aç"),
-                 kUnitConversionForm, 1);
+    addMenuItem(units, QStringLiteral("mn_uzunluk"),
+                QStringLiteral("Uzunluk Ölçümleri Çevirisini Aç"));
+    addMenuItem(units, QStringLiteral("mn_alan"), QStringLiteral("Alan Ölçümleri Çevirisini Aç"));
 
     QMenu* extras = menuBar->addMenu(QStringLiteral("Ek Hesaplamalar"));
     addPrompt(extras, {"mn_MCMtoMetrik", "MCM Metrik Çevirme", awg::kMcmPrompt, awg::McmMessage});
@@ -125,9 +110,8 @@ void AwgWindow::buildMenus() {
     QMenu* sections = menuBar->addMenu(QStringLiteral("İletkenin Kesitini Hesaplama"));
     addPrompt(sections, {"mn_kesit", "İletkenlinin Kesitini Hesaplama  ", awg::kDiameterPrompt,
                          awg::SectionMessage});
-    addCompanion(sections, QStringLiteral("mn_cokkesit"),
-                 QStringLiteral("Çok İletkenlilerde Kesit Hesaplama"), kAuxiliaryForm,
-                 kMultiWireSectionPage);
+    addMenuItem(sections, QStringLiteral("mn_cokkesit"),
+                QStringLiteral("Çok İletkenlilerde Kesit Hesaplama"));
     addPrompt(sections, {"mn_CAPC", "İletkenin Kesitini Biliyorum, Çapına Çevireceğim",
                          awg::kSectionPrompt, awg::DiameterMessage});
     // Every menu stays on the bar, none folded away behind the extension button.
@@ -139,17 +123,11 @@ void AwgWindow::refresh() {
     const std::optional<awg::Display> display = awg::Show(size_->currentText().toStdString());
     if (!display)
         return;
-    writeResult(section_, QString::fromStdString(display->section));
-    writeResult(diameter_, QString::fromStdString(display->diameter));
-    writeResult(inches_, QString::fromStdString(display->inches));
-    writeResult(steelNames_, QString::fromStdString(display->steelNames));
-    writeResult(aluminiumNames_, QString::fromStdString(display->aluminiumNames));
-}
-
-void AwgWindow::returnToMenu() {
-    returnToMainMenu(this);
-    // The unit conversion opened from this window's menu leaves with it.
-    closeCompanion(kUnitConversionForm);
+    writeResult(section_, qs(display->section));
+    writeResult(diameter_, qs(display->diameter));
+    writeResult(inches_, qs(display->inches));
+    writeResult(steelNames_, qs(display->steelNames));
+    writeResult(aluminiumNames_, qs(display->aluminiumNames));
 }
 
 } // namespace voltaris::gui

@@ -2,6 +2,7 @@
 // names, shown as a size is chosen, and the menu's free size conversions.
 #pragma once
 
+#include "gui/forms.h"
 #include "gui/tool_window.h"
 
 class QComboBox;
@@ -13,12 +14,12 @@ namespace voltaris::gui {
 class AwgWindow : public ToolWindow {
     Q_OBJECT
 public:
+    static inline const QString& kForm = forms::kAwg;
     AwgWindow();
 
 private:
     void buildMenus();
     void refresh();
-    void returnToMenu();
 
     QComboBox* size_;
     QLineEdit* section_;

@@ -2,7 +2,6 @@
 
 #include "gui/fields.h"
 #include "gui/live.h"
-#include "gui/navigation.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -10,14 +9,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace voltaris::gui {
 
 namespace {
 
-const QString kReturnName = QStringLiteral("Command1");
-const QString kCloseName = QStringLiteral("Command2");
-const QString kOpenOtherName = QStringLiteral("Command3");
 const QString kEnterValue = QStringLiteral("Değeri Giriniz");
 
 // Results of pages with many units stand in two columns, so that a page fits a small screen.
@@ -27,8 +24,7 @@ const QString kWidestResult = QStringLiteral("0.0000000000006213712");
 
 } // namespace
 
-ConversionPage::ConversionPage(QWidget* window, int number, const PageDescription& description,
-                               QWidget* above)
+ConversionPage::ConversionPage(int number, const PageDescription& description, QWidget* above)
     : description_(description) {
     auto* layout = new QVBoxLayout(this);
     if (above)
@@ -79,13 +75,19 @@ ConversionPage::ConversionPage(QWidget* window, int number, const PageDescriptio
     layout->addWidget(resultsFrame);
     layout->addStretch(1);
 
-    new LiveRefresh(window, [this] { refresh(); });
+    // The results follow the input and the unit choice at once, on every page, shown or not; a
+    // text typed over a result gives way to the result at once.
+    connect(input_, &QLineEdit::textChanged, this, &ConversionPage::refresh);
+    connect(units_, &OptionGroup::chosenChanged, this, &ConversionPage::refresh);
+    for (QLineEdit* result : std::as_const(results_))
+        connect(result, &QLineEdit::textEdited, this, &ConversionPage::refresh);
 }
 
 void ConversionPage::renameUnit(int index, const QString& caption) {
     units_->setCaption(index, caption);
     resultLabels_[index]->setText(caption);
     results_[index]->setAccessibleName(caption);
+    refresh(); // "Seçilen Birim" shows the chosen unit's new caption
 }
 
 void ConversionPage::refresh() {
@@ -106,37 +108,28 @@ void ConversionPage::showUnitLabels(int unit) {
 }
 
 ConversionWindow::ConversionWindow(const QString& formName, const QString& title,
-                                   const QString& otherForm, const QString& openOtherCaption,
-                                   const QString& openOtherToolTip)
-    : ToolWindow(formName, title), otherForm_(otherForm), tabs_(new QTabWidget) {
+                                   const QString& openOtherCaption, const QString& openOtherToolTip)
+    : ToolWindow(formName, title), tabs_(new QTabWidget) {
     auto* layout = new QVBoxLayout(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->setAccessibleName(title);
     tabs_->setUsesScrollButtons(false); // every tab caption stays readable
     layout->addWidget(tabs_, 1);
 
-    openOtherButton_ = makeButton(kOpenOtherName, openOtherCaption, openOtherToolTip);
-    closeButton_ = makeButton(kCloseName, QStringLiteral("Bu Bölümü Kapat"),
-                              QStringLiteral("Bu Bölümü Kapatır"));
-    closeButton_->hide();
-    returnButton_ = makeButton(kReturnName, QStringLiteral("Ana Menüye Dön"),
-                               QStringLiteral("Bu Bölümü Kapatır"));
-    layout->addLayout(makeButtonRow({openOtherButton_}, {closeButton_, returnButton_}));
-    setLeavingButtons(returnButton_, closeButton_, {openOtherButton_});
-
-    connect(returnButton_, &QPushButton::clicked, this, [this] { returnToMainMenu(this); });
-    connect(closeButton_, &QPushButton::clicked, this, &ConversionWindow::closeCompanion);
-    connect(openOtherButton_, &QPushButton::clicked, this, &ConversionWindow::openOther);
+    // `Command3` opens the other conversion window in place of this one; a companion does not
+    // offer it.
+    QPushButton* openOther =
+        makeButton(QStringLiteral("Command3"), openOtherCaption, openOtherToolTip);
+    hideWhenCompanion({openOther});
+    layout->addLayout(
+        makeButtonRow({openOther}, {makeCompanionCloseButton(QStringLiteral("Command2")),
+                                    makeReturnButton(QStringLiteral("Command1"))}));
     connect(tabs_, &QTabWidget::currentChanged, this,
             [this](int page) { pages_[page]->input()->setFocus(); });
 }
 
-void ConversionWindow::showPage(int page) {
-    tabs_->setCurrentIndex(page);
-}
-
 ConversionPage* ConversionWindow::addPage(const PageDescription& description, QWidget* above) {
-    auto* page = new ConversionPage(this, static_cast<int>(pages_.size()) + 1, description, above);
+    auto* page = new ConversionPage(static_cast<int>(pages_.size()) + 1, description, above);
     pages_ << page;
     tabs_->addTab(page, description.caption);
     if (pages_.size() == 1)
@@ -150,20 +143,6 @@ QMenu* ConversionWindow::addMenu(const QString& title) {
         layout()->setMenuBar(menuBar_);
     }
     return menuBar_->addMenu(title);
-}
-
-void ConversionWindow::closeCompanion() {
-    hide();
-    // The next opening starts as the window opens from the main menu; a companion opening
-    // changes the buttons again.
-    closeButton_->hide();
-    returnButton_->show();
-    openOtherButton_->show();
-}
-
-void ConversionWindow::openOther() {
-    QWidget* other = openTool(this, otherForm_);
-    adjustControls(other, {kReturnName, kOpenOtherName}, {kCloseName});
 }
 
 } // namespace voltaris::gui

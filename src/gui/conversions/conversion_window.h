@@ -1,11 +1,12 @@
 // The two conversion windows ("Birim'ler Arası Çeviri" and "Elektrik Ve Elektronikte
 // Kullanılan Kavramlar Arası Dönüşüm") share their build: one tab page per quantity with the unit
-// choice, the input, the "Seçilen Birim" label and one result per unit, each page refreshed by
-// its own timer; and three buttons: "Ana Menüye Dön", "Bu Bölümü Kapat" and the one that opens the
-// other conversion window in place of this one.
+// choice, the input, the "Seçilen Birim" label and one result per unit, each page following its
+// input and its unit choice at once; and three buttons: "Ana Menüye Dön", "Bu Bölümü Kapat" and the
+// one that opens the other conversion window in place of this one.
 #pragma once
 
 #include "gui/options.h"
+#include "gui/text.h"
 #include "gui/tool_window.h"
 
 #include <QStringList>
@@ -22,7 +23,7 @@ class QTabWidget;
 
 namespace voltaris::gui {
 
-// What one timer tick of a page writes: the "Seçilen Birim" text and one text per result field.
+// What a page's refresh writes: the "Seçilen Birim" text and one text per result field.
 struct LiveTexts {
     QString selectedUnit;
     QStringList results;
@@ -33,9 +34,9 @@ template <typename CoreTexts>
 std::optional<LiveTexts> liveTexts(const std::optional<CoreTexts>& texts) {
     if (!texts)
         return std::nullopt;
-    LiveTexts live{QString::fromStdString(texts->selectedUnit), {}};
+    LiveTexts live{qs(texts->selectedUnit), {}};
     for (const auto& result : texts->results)
-        live.results << QString::fromStdString(result);
+        live.results << qs(result);
     return live;
 }
 
@@ -55,8 +56,8 @@ struct PageDescription {
         QString result;
     };
     QList<UnitLabels> unitLabels; // per unit, on the pages whose labels follow the choice
-    // One timer tick: the chosen unit's index and the input's text; nothing leaves every field
-    // as it is.
+    // One refresh: the chosen unit's index and the input's text; nothing leaves every field as it
+    // is.
     std::function<std::optional<LiveTexts>(int unit, const QString& input)> convert;
 };
 
@@ -65,11 +66,10 @@ class ConversionPage : public QWidget {
 public:
     // `number` (from 1) names the page's labels; `above` is a further choice shown over the unit
     // choice.
-    ConversionPage(QWidget* window, int number, const PageDescription& description,
-                   QWidget* above = nullptr);
+    ConversionPage(int number, const PageDescription& description, QWidget* above = nullptr);
 
     QLineEdit* input() const { return input_; }
-    // Renames a unit: its option and its result field's label.
+    // Renames a unit: its option, its result field's label and, when chosen, "Seçilen Birim".
     void renameUnit(int index, const QString& caption);
 
 private:
@@ -87,28 +87,18 @@ private:
 
 class ConversionWindow : public ToolWindow {
     Q_OBJECT
-public:
-    void showPage(int page) override;
-
 protected:
-    // `otherForm` is the other conversion window, opened by `Command3` with `openOtherCaption`.
-    ConversionWindow(const QString& formName, const QString& title, const QString& otherForm,
-                     const QString& openOtherCaption, const QString& openOtherToolTip);
+    // `Command3`, with `openOtherCaption`, opens the other conversion window.
+    ConversionWindow(const QString& formName, const QString& title, const QString& openOtherCaption,
+                     const QString& openOtherToolTip);
 
     ConversionPage* addPage(const PageDescription& description, QWidget* above = nullptr);
     QMenu* addMenu(const QString& title);
 
 private:
-    void closeCompanion();
-    void openOther();
-
-    QString otherForm_;
     QMenuBar* menuBar_ = nullptr;
     QTabWidget* tabs_;
     QList<ConversionPage*> pages_;
-    QPushButton* returnButton_;
-    QPushButton* closeButton_;
-    QPushButton* openOtherButton_;
 };
 
 } // namespace voltaris::gui

@@ -77,9 +77,8 @@ OptionGroup* makePowerKinds() {
 
 QuantityConversionWindow::QuantityConversionWindow()
     : ConversionWindow(
-          QStringLiteral("Form10"),
-          QStringLiteral("Elektrik Ve Elektronikte Kullanılan Kavramlar Arası Dönüşüm"),
-          QStringLiteral("Form12"), QStringLiteral("Birimler Arası Çeviri Bölümünü Aç"),
+          kForm, QStringLiteral("Elektrik Ve Elektronikte Kullanılan Kavramlar Arası Dönüşüm"),
+          QStringLiteral("Birimler Arası Çeviri Bölümünü Aç"),
           QStringLiteral("Uzunluk,Alan,Hacim,Ağırlık,Enerji Çevirimleri")) {
     for (const PageData& data : kPages) {
         if (data.tab != qc::Tab::Power) {

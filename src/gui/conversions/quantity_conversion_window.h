@@ -4,12 +4,14 @@
 #pragma once
 
 #include "gui/conversions/conversion_window.h"
+#include "gui/forms.h"
 
 namespace voltaris::gui {
 
 class QuantityConversionWindow : public ConversionWindow {
     Q_OBJECT
 public:
+    static inline const QString& kForm = forms::kQuantityConversion;
     QuantityConversionWindow();
 };
 

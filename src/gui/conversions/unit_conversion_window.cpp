@@ -66,8 +66,7 @@ PageDescription describe(const PageData& data) {
 } // namespace
 
 UnitConversionWindow::UnitConversionWindow()
-    : ConversionWindow(QStringLiteral("Form12"), QStringLiteral("Birim'ler Arası Çeviri"),
-                       QStringLiteral("Form10"),
+    : ConversionWindow(kForm, QStringLiteral("Birim'ler Arası Çeviri"),
                        QStringLiteral("Elektrik ve Elektronikte Kullanılan Kavramlar Arası "
                                       "Dönüşüm Bölümünü Aç"),
                        QStringLiteral("Direnç,Kondansatör,Bobin,Akım,Gerilim,Güç Dönüşümleri")) {
@@ -88,8 +87,8 @@ void UnitConversionWindow::coordinateDistance() {
             for (std::size_t index = 0; index < values.size(); ++index)
                 values[index] =
                     PromptNumber(this, QString::fromUtf8(uc::kCoordinatePrompts[index]));
-            ShowResultBox(this, QString::fromStdString(uc::CoordinateDistanceMessage(
-                                    values[0], values[1], values[2], values[3])));
+            ShowResultBox(this, qs(uc::CoordinateDistanceMessage(values[0], values[1], values[2],
+                                                                 values[3])));
         },
         QString::fromUtf8(uc::kCoordinateWarning));
 }

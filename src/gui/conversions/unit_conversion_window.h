@@ -4,12 +4,14 @@
 #pragma once
 
 #include "gui/conversions/conversion_window.h"
+#include "gui/forms.h"
 
 namespace voltaris::gui {
 
 class UnitConversionWindow : public ConversionWindow {
     Q_OBJECT
 public:
+    static inline const QString& kForm = forms::kUnitConversion;
     UnitConversionWindow();
 
 private:
