@@ -155,6 +155,15 @@ const std::vector<Opening>& table() {
         {kAwg, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kAwg, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
         {kAwg, "mn_cokkesit", kAuxiliaryCalculations, kCompanion, onPage(12)},
+        {kLoadCompensation, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kLoadCompensation, "mn_güç", kQuantityConversion, kCompanion, onPage(5)},
+        {kLoadCompensation, "mn_kondansatör", kQuantityConversion, kCompanion, onPage(1)},
+        {kLoadCompensation, "mn_Kapasitif", kAuxiliaryCalculations, kCompanion, onPage(2)},
+        {kLoadCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
+        {kInstallationCompensation, "Mn_GUC", kQuantityConversion, kCompanion, onPage(5)},
+        {kInstallationCompensation, "Mn_AKIM", kQuantityConversion, kCompanion, onPage(3)},
+        {kInstallationCompensation, "Mn_Farad", kQuantityConversion, kCompanion, onPage(1)},
+        {kInstallationCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
     };
     return openings;
 }

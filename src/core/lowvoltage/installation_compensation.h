@@ -10,7 +10,7 @@
 //   gives, keep its tangents; on a failure the "DEĞERİ GİRİNİZ..." warning with `Text1` tested,
 //   else enable `Command5`.
 // - `Mn_SYCKOM`: kMeterIntro, then the three prompts (each answer read with ',' as '.'), then
-//   `Text2` = MeterCompensation(...) and kMeterDone; any failure shows kMeterWarning.
+//   `Text2` = MeterCompensation(...) and kMeterDone; any failure shows "DEĞERLERİ GİRİNİZ...".
 // - "Rapor Ver" (`Command5`): ReportLines(installation chosen now, field texts, kept tangents)
 //   into kReportName.
 #pragma once
@@ -59,7 +59,7 @@ std::vector<std::string> ReportLines(Installation installation, const Inputs& in
 extern const std::string_view kAdvice;
 
 // The meter-based compensation: its introduction, prompts and closing line (both boxes with the
-// application's title and the information icon), and its warning.
+// application's title and the information icon).
 extern const std::string_view kMeterIntro;
 inline constexpr std::string_view kActiveEnergyPrompt =
     "Aktif Sayaçtaki Gücü KiloWattSaat(kWh) Cinsinden Giriniz";
@@ -68,7 +68,6 @@ inline constexpr std::string_view kReactiveEnergyPrompt =
 inline constexpr std::string_view kHoursPrompt =
     "Zamanı Saat Cinsinden Giriniz\nSayaçlardan Alınan Değerlerin Zaman Aralığı";
 inline constexpr std::string_view kMeterDone = "Hesaplanan Değerler Forma Aktarılmıştır...";
-inline constexpr std::string_view kMeterWarning = "DEĞERLERİ GİRİNİZ...";
 
 // The capacitor power (E_r ÷ E_a − tan θ) × (E_a ÷ h) of the active energy E_a (kWh) and the
 // reactive energy E_r (kVArh) read over h hours, with tan θ of the wanted power factor's text;

@@ -1,9 +1,14 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
+#include "gui/lowvoltage/installation_compensation_window.h"
+#include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
 
-void registerLowVoltageWindows(WindowRegistry&) {}
+void registerLowVoltageWindows(WindowRegistry& registry) {
+    registry.add<LoadCompensationWindow>();
+    registry.add<InstallationCompensationWindow>();
+}
 
 } // namespace voltaris::gui
