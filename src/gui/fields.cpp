@@ -19,6 +19,12 @@ QLabel* makeUnitLabel(const QString& unit) {
     return label;
 }
 
+QLabel* makeOhmUnit() {
+    QLabel* unit = makeUnitLabel(QStringLiteral("Ω"));
+    unit->setToolTip(QStringLiteral("Ohm"));
+    return unit;
+}
+
 QLineEdit* makeInput(const QString& name, const QString& accessibleName, const QString& toolTip) {
     auto* field = new QLineEdit;
     field->setObjectName(name);

@@ -34,6 +34,8 @@ public:
 
 // A unit label of a field row.
 QLabel* makeUnitLabel(const QString& unit);
+// The ohm sign of a resistance row, with its tool tip "Ohm".
+QLabel* makeOhmUnit();
 
 // A numeric input field or a result field made outside a grid.
 QLineEdit* makeInput(const QString& name, const QString& accessibleName,
