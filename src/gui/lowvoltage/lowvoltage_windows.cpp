@@ -1,9 +1,14 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
+#include "gui/lowvoltage/ac_power_window.h"
+#include "gui/lowvoltage/power_conversion_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
 
-void registerLowVoltageWindows(WindowRegistry&) {}
+void registerLowVoltageWindows(WindowRegistry& registry) {
+    registry.add<AcPowerWindow>();
+    registry.add<PowerConversionWindow>();
+}
 
 } // namespace voltaris::gui
