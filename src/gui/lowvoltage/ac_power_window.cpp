@@ -108,10 +108,15 @@ AcPowerWindow::AcPowerWindow()
                                                QStringLiteral("Akımın Ortalama Değeri"));
     currentInstant_ =
         currentValues->addResult(QStringLiteral("Text13"), QStringLiteral("Akımın Ani Değeri"));
+    // Wide enough for a value with all its decimals.
+    for (QLineEdit* field : {voltageRms_, voltagePeak_, voltageAverage_, voltageInstant_,
+                             currentRms_, currentPeak_, currentAverage_, currentInstant_})
+        field->setMinimumWidth(
+            field->fontMetrics().horizontalAdvance(QStringLiteral("00000000000.00000  ")));
     auto* values = new QHBoxLayout;
-    values->addLayout(voltageValues);
-    values->addSpacing(voltageValues->spacing() * 3);
-    values->addLayout(currentValues);
+    values->addLayout(voltageValues, 1);
+    values->addSpacing(fontMetrics().horizontalAdvance(QStringLiteral("MM")));
+    values->addLayout(currentValues, 1);
     layout->addWidget(framed(QStringLiteral("Ek Hesaplama Sonuçları"), values));
 
     auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
