@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "gui/fields.h"
+#include "gui/lowvoltage/power_triangle.h"
 #include "gui/lowvoltage/power_widgets.h"
 #include "gui/messages.h"
 #include "gui/options.h"
@@ -77,7 +78,10 @@ AcPowerWindow::AcPowerWindow()
                                QStringLiteral("A"));
     cosPhi_ = addPowerFactorList(given, QStringLiteral("Combo1"),
                                  QStringLiteral("Cosinüs Değerini Seçiniz"));
-    layout->addWidget(framed(QStringLiteral("Verilenler"), given));
+    auto* givenRow = new QHBoxLayout;
+    givenRow->addWidget(framed(QStringLiteral("Verilenler"), given), 1);
+    givenRow->addWidget(new PowerTriangle(QStringLiteral("Picture1")));
+    layout->addLayout(givenRow);
 
     auto* results = new FieldGrid;
     active_ = addResultWithTip(results, QStringLiteral("Text3"), QStringLiteral("Aktif Güç(P)"),
@@ -108,11 +112,8 @@ AcPowerWindow::AcPowerWindow()
                                                QStringLiteral("Akımın Ortalama Değeri"));
     currentInstant_ =
         currentValues->addResult(QStringLiteral("Text13"), QStringLiteral("Akımın Ani Değeri"));
-    // Wide enough for a value with all its decimals.
-    for (QLineEdit* field : {voltageRms_, voltagePeak_, voltageAverage_, voltageInstant_,
-                             currentRms_, currentPeak_, currentAverage_, currentInstant_})
-        field->setMinimumWidth(
-            field->fontMetrics().horizontalAdvance(QStringLiteral("00000000000.00000  ")));
+    widenForValues({voltageRms_, voltagePeak_, voltageAverage_, voltageInstant_, currentRms_,
+                    currentPeak_, currentAverage_, currentInstant_});
     auto* values = new QHBoxLayout;
     values->addLayout(voltageValues, 1);
     values->addSpacing(fontMetrics().horizontalAdvance(QStringLiteral("MM")));

@@ -1,12 +1,14 @@
 #include "gui/lowvoltage/power_conversion_window.h"
 
 #include "gui/fields.h"
+#include "gui/lowvoltage/power_triangle.h"
 #include "gui/lowvoltage/power_widgets.h"
 #include "gui/messages.h"
 #include "gui/options.h"
 #include "gui/text_report.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -45,7 +47,8 @@ PowerConversionWindow::PowerConversionWindow()
                                    {QStringLiteral("Option2"), QStringLiteral("Aktif Güç")},
                                    {QStringLiteral("Option3"), QStringLiteral("Reaktif Güç")}},
                                   0, 3);
-    layout->addWidget(knownPower_);
+    auto* inputs = new QVBoxLayout;
+    inputs->addWidget(knownPower_);
 
     auto* grid = new FieldGrid;
     caption_ = makeLabel(QStringLiteral("Label1"), {});
@@ -61,7 +64,12 @@ PowerConversionWindow::PowerConversionWindow()
         grid->addResult(QStringLiteral("Text3"), QStringLiteral("Aktif Güç"), QStringLiteral(" W"));
     reactive_ = grid->addResult(QStringLiteral("Text4"), QStringLiteral("Reaktif Güç"),
                                 QStringLiteral("VAr"));
-    layout->addLayout(grid);
+    widenForValues({apparent_, active_, reactive_});
+    inputs->addLayout(grid);
+    auto* top = new QHBoxLayout;
+    top->addLayout(inputs, 1);
+    top->addWidget(new PowerTriangle(QStringLiteral("Picture1")));
+    layout->addLayout(top);
 
     auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
     report_ = makeButton(QStringLiteral("Command5"), QStringLiteral("Rapor Ver"));
