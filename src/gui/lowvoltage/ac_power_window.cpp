@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace voltaris::gui {
@@ -128,7 +129,9 @@ AcPowerWindow::AcPowerWindow()
     layout->addLayout(makeButtonRow({compute, report_, clearButton},
                                     {makeReturnButton(QStringLiteral("Command2"))}));
 
-    connect(supplies_, &OptionGroup::chosenChanged, this, &AcPowerWindow::chooseSupply);
+    // A click on a voltage choice, the chosen one too, puts its voltage back.
+    for (QRadioButton* option : supplies_->findChildren<QRadioButton*>())
+        connect(option, &QRadioButton::clicked, this, &AcPowerWindow::chooseSupply);
     connect(compute, &QPushButton::clicked, this, &AcPowerWindow::compute);
     connect(report_, &QPushButton::clicked, this, &AcPowerWindow::writeReport);
     connect(clearButton, &QPushButton::clicked, this, &AcPowerWindow::clear);
