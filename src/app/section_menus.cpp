@@ -29,9 +29,16 @@ struct MenuButton {
     const char* toolTip = "";
 };
 
-QPushButton* makeMenuButton(const MenuButton& button) {
-    return gui::makeButton(QString::fromUtf8(button.name), QString::fromUtf8(button.caption),
-                           QString::fromUtf8(button.toolTip));
+// The buttons, one under the other in `layout`.
+QList<QWidget*> addMenuButtons(QBoxLayout* layout, std::initializer_list<MenuButton> buttons) {
+    QList<QWidget*> added;
+    for (const MenuButton& button : buttons) {
+        added.append(gui::makeButton(QString::fromUtf8(button.name),
+                                     QString::fromUtf8(button.caption),
+                                     QString::fromUtf8(button.toolTip)));
+        layout->addWidget(added.back());
+    }
+    return added;
 }
 
 gui::ComponentPicture* picture(const QString& name, gui::Component kind, int bands,
@@ -47,8 +54,8 @@ gui::ComponentPicture* picture(const QString& name, gui::Component kind, int ban
 
 SectionMenu::SectionMenu(const QString& form, const QString& caption) : ToolWindow(form, caption) {}
 
-void SectionMenu::addConfigurable(QWidget* control) {
-    configurable_.append(control);
+void SectionMenu::addConfigurable(const QList<QWidget*>& controls) {
+    configurable_.append(controls);
 }
 
 void SectionMenu::adjust(const gui::Adjustments& adjustments) {
@@ -75,25 +82,21 @@ CodeMenuWindow::CodeMenuWindow() : SectionMenu(kForm, QString()) {
     layout->addLayout(buttons);
 
     // The band sub-menus of this window itself, then the tools.
-    const MenuButton menuButtons[] = {
-        {"Command1", "4 Band Renk Kodu Hesapla"},
-        {"Command2", "5 band Renk Kodu Hesapla"},
-        {"Command10", "6 Band Renk Kodu Hesapla"},
-        {"Command13", "SMD Direnç Kodu Okuma"},
-        {"Command4", "4 Band Direnç Renk Kodunu Vermek İstiyorum"},
-        {"Command6", "4 Band Direnç Renk Kodunu Bulmak İstiyorum"},
-        {"Command5", "5 Band Direnç Renk Kodunu Vermek İstiyorum"},
-        {"Command7", "5 Band Direnç Renk Kodunu Bulmak İsityorum"},
-        {"Command11", "6 Band Direnç Renk Kodunu Vermek İstiyorum"},
-        {"Command12", "6 Band Direnç Renk Kodunu Bulmak İstiyorum"},
-        {"Command8", "Renk Kodu Bulunan Kondansatörleri Okuma "},
-        {"Command9", "Rakam ve Harf Kodu Bulunan Kondansatörleri Okuma"},
-    };
-    for (const MenuButton& menuButton : menuButtons) {
-        QPushButton* button = makeMenuButton(menuButton);
-        buttons->addWidget(button);
-        addConfigurable(button);
-    }
+    addConfigurable(addMenuButtons(
+        buttons, {
+                     {"Command1", "4 Band Renk Kodu Hesapla"},
+                     {"Command2", "5 band Renk Kodu Hesapla"},
+                     {"Command10", "6 Band Renk Kodu Hesapla"},
+                     {"Command13", "SMD Direnç Kodu Okuma"},
+                     {"Command4", "4 Band Direnç Renk Kodunu Vermek İstiyorum"},
+                     {"Command6", "4 Band Direnç Renk Kodunu Bulmak İstiyorum"},
+                     {"Command5", "5 Band Direnç Renk Kodunu Vermek İstiyorum"},
+                     {"Command7", "5 Band Direnç Renk Kodunu Bulmak İsityorum"},
+                     {"Command11", "6 Band Direnç Renk Kodunu Vermek İstiyorum"},
+                     {"Command12", "6 Band Direnç Renk Kodunu Bulmak İstiyorum"},
+                     {"Command8", "Renk Kodu Bulunan Kondansatörleri Okuma "},
+                     {"Command9", "Rakam ve Harf Kodu Bulunan Kondansatörleri Okuma"},
+                 }));
     buttons->addStretch(1);
     buttons->addWidget(makeReturnButton(QStringLiteral("Command3")));
 
@@ -129,34 +132,29 @@ CodeMenuWindow::CodeMenuWindow() : SectionMenu(kForm, QString()) {
     QLabel* sample = gui::makeLabel(QStringLiteral("Label1"), QStringLiteral("190 Ohm ±%1"));
     sample->setAlignment(Qt::AlignHCenter);
     pictures->addWidget(sample, 4, 0, 1, 2);
-    for (gui::ComponentPicture* image : images)
-        addConfigurable(image);
-    addConfigurable(sample);
+    addConfigurable({std::begin(images), std::end(images)});
+    addConfigurable({sample});
 
     showFirstConfiguration();
 }
 
 ToolGroupMenuWindow::ToolGroupMenuWindow() : SectionMenu(kForm, QString()) {
     auto* layout = new QVBoxLayout(this);
-    const MenuButton menuButtons[] = {
-        {"Command1", "OG Gerilim Düşümü Hesaplama"},
-        {"Command2", "OG 3 Faz Kısa Devre Hesabı"},
-        {"Command4", "Bobin Renk Kodu Bölümü"},
-        {"Command5", "Hava Nüveli Bobin Hesaplama"},
-        {"Command6", "Direk Hesaplama"},
-        {"Command7", "Kanal  Hesaplama"},
-        {"Command8", "Alüminyum İletkenlerin Kilogram Karşılıklarını Bulma"},
-        {"Command12", "Beton Direk Bilgi Cetveli"},
-        {"Command13", "Demir Direk Bilgi Cetveli"},
-        {"Command9", "Kablo Akım Taşıma Düzeltme Faktörleri"},
-        {"Command10", "Kablonun Dayanacağı Kısa Devre Akımı Hesaplama"},
-        {"Command11", "Kablolar İçin Koruyucu Boru Çapı Seçimi / Hesaplama"},
-    };
-    for (const MenuButton& menuButton : menuButtons) {
-        QPushButton* button = makeMenuButton(menuButton);
-        layout->addWidget(button);
-        addConfigurable(button);
-    }
+    addConfigurable(addMenuButtons(
+        layout, {
+                    {"Command1", "OG Gerilim Düşümü Hesaplama"},
+                    {"Command2", "OG 3 Faz Kısa Devre Hesabı"},
+                    {"Command4", "Bobin Renk Kodu Bölümü"},
+                    {"Command5", "Hava Nüveli Bobin Hesaplama"},
+                    {"Command6", "Direk Hesaplama"},
+                    {"Command7", "Kanal  Hesaplama"},
+                    {"Command8", "Alüminyum İletkenlerin Kilogram Karşılıklarını Bulma"},
+                    {"Command12", "Beton Direk Bilgi Cetveli"},
+                    {"Command13", "Demir Direk Bilgi Cetveli"},
+                    {"Command9", "Kablo Akım Taşıma Düzeltme Faktörleri"},
+                    {"Command10", "Kablonun Dayanacağı Kısa Devre Akımı Hesaplama"},
+                    {"Command11", "Kablolar İçin Koruyucu Boru Çapı Seçimi / Hesaplama"},
+                }));
     layout->addStretch(1);
     layout->addLayout(gui::makeButtonRow({}, {makeReturnButton(QStringLiteral("Command3"), {})}));
 
@@ -166,18 +164,19 @@ ToolGroupMenuWindow::ToolGroupMenuWindow() : SectionMenu(kForm, QString()) {
 LowVoltageMenuWindow::LowVoltageMenuWindow()
     : ToolWindow(kForm, QStringLiteral("Alçak Gerilim Hesaplamaları")) {
     auto* layout = new QVBoxLayout(this);
-    const MenuButton menuButtons[] = {
-        {"Command1", "Alternatif Akımda Güç Hesaplanması", "Alternatif Akımda Watt Kanunu"},
-        {"Command2", "Tek Cihaz Kompanzasyonu", "KOMPANZASYON-Cosinüs Fi'nin Düzeltilmesi"},
-        {"Command7", "Kablolu Elektrik Hatlarında Gerilim Düşümü", "Gerilim Düşümü Hesaplaması"},
-        {"Command8", "Komple Tesis Kompanzasyonu"},
-        {"Command9", "Güçlerin Bir Birine Çevrilmesi"},
-        {"Command11", "Havai Elektrik Hatlarında Gerilim Düşümü"},
-        {"Command12", "3 Fazlı Alçak Gerilim Kısa Devre Hesaplanması"},
-        {"Command14", "Elektrik Üretim Hesaplamaları"},
-    };
-    for (const MenuButton& menuButton : menuButtons)
-        layout->addWidget(makeMenuButton(menuButton));
+    addMenuButtons(
+        layout,
+        {
+            {"Command1", "Alternatif Akımda Güç Hesaplanması", "Alternatif Akımda Watt Kanunu"},
+            {"Command2", "Tek Cihaz Kompanzasyonu", "KOMPANZASYON-Cosinüs Fi'nin Düzeltilmesi"},
+            {"Command7", "Kablolu Elektrik Hatlarında Gerilim Düşümü",
+             "Gerilim Düşümü Hesaplaması"},
+            {"Command8", "Komple Tesis Kompanzasyonu"},
+            {"Command9", "Güçlerin Bir Birine Çevrilmesi"},
+            {"Command11", "Havai Elektrik Hatlarında Gerilim Düşümü"},
+            {"Command12", "3 Fazlı Alçak Gerilim Kısa Devre Hesaplanması"},
+            {"Command14", "Elektrik Üretim Hesaplamaları"},
+        });
     QPushButton* panelButton = gui::makeButton(
         QStringLiteral("Command6"), QStringLiteral("Cosinüs Değerinin Hesaplanması"),
         QStringLiteral("Cosinüs Fi ve Trigonometrik Hesaplar"));

@@ -21,8 +21,8 @@ public:
 
 protected:
     SectionMenu(const QString& form, const QString& caption);
-    // Registers a control whose visibility the configurations decide.
-    void addConfigurable(QWidget* control);
+    // Registers controls whose visibility the configurations decide.
+    void addConfigurable(const QList<QWidget*>& controls);
     // Shows the configuration of the menu's first opening in the openings table.
     void showFirstConfiguration();
 

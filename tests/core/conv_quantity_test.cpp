@@ -43,11 +43,11 @@ TEST(QuantityConversion, ChosenUnitAtOpeningAndItsLabel) {
         {Tab::Inductance, "MİLİ HENRİ"}, {Tab::Current, "AMPER"},
         {Tab::Voltage, "VOLT"},          {Tab::Power, "WATT"}};
     for (const auto& [tab, caption] : initial) {
-        const TabFields fields = Layout(tab);
-        const auto texts = Convert(tab, fields.initialUnit, "2.0");
+        const TabUnits units = Units(tab);
+        const auto texts = Convert(tab, units.initialUnit, "2.0");
         ASSERT_TRUE(texts.has_value());
         EXPECT_EQ(texts->selectedUnit, caption);
-        EXPECT_EQ(texts->results.at(fields.initialUnit), "2.0");
+        EXPECT_EQ(texts->results.at(units.initialUnit), "2.0");
     }
 }
 
@@ -62,7 +62,7 @@ TEST(QuantityConversion, PowerKindRenamesOnly) {
     EXPECT_EQ(va->results, watt->results);
     EXPECT_EQ(var->results, watt->results);
 
-    const auto units = Layout(Tab::Power, PowerKind::Apparent).units;
+    const auto units = Units(Tab::Power, PowerKind::Apparent).units;
     EXPECT_EQ(units.front().caption, "MEGA VOLT-AMPER");
     EXPECT_EQ(units.back().caption, "MİLİ VOLT-AMPER");
     EXPECT_EQ(PowerKindOptions()[1].caption, "Volt-Amper(VA)");

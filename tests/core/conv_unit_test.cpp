@@ -20,7 +20,7 @@ std::vector<std::string> Results(Tab tab, std::size_t unit, std::string_view inp
 // to C, C = A included) as closely as the tab's own factors agree with each other; a mistyped
 // digit or exponent breaks many of these products.
 void ExpectConsistentFactors(Tab tab, double tolerance) {
-    const std::size_t n = Layout(tab).options.size();
+    const std::size_t n = Units(tab).size();
     std::vector<std::vector<double>> factor(n);
     for (std::size_t from = 0; from < n; ++from)
         for (const std::string& text : Results(tab, from, "1"))
@@ -91,14 +91,14 @@ TEST(UnitConversion, MagneticLabelsSwapTheUnitNames) {
         EXPECT_NE(at, std::string::npos) << text;
         return at == std::string::npos ? text : text.replace(at, a.size(), b);
     };
-    const auto flux = Layout(Tab::MagneticFlux).options;
+    const auto flux = Units(Tab::MagneticFlux);
     EXPECT_EQ(flux[1].inputLabel, swapped(std::string(flux[0].inputLabel), "Weber", "Maxwell"));
     EXPECT_EQ(flux[1].resultLabel, swapped(std::string(flux[0].resultLabel), "Maxwell", "Weber"));
-    const auto density = Layout(Tab::MagneticFluxDensity).options;
+    const auto density = Units(Tab::MagneticFluxDensity);
     EXPECT_EQ(density[1].inputLabel, swapped(std::string(density[0].inputLabel), "Tesla", "Gauss"));
     EXPECT_EQ(density[1].resultLabel,
               swapped(std::string(density[0].resultLabel), "Gauss", "Tesla"));
-    EXPECT_TRUE(Layout(Tab::Length).options[0].inputLabel.empty());
+    EXPECT_TRUE(Units(Tab::Length)[0].inputLabel.empty());
 }
 
 TEST(CoordinateDistance, Messages) {

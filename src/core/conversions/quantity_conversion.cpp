@@ -11,57 +11,57 @@ namespace voltaris::quantity_conversion {
 namespace {
 
 constexpr auto kPowerKinds = std::to_array<PowerKindOption>({
-    {"Option22", " Watt(W)", "Aktif Güç"},
-    {"Option23", "Volt-Amper(VA)", "Görünür Güç"},
-    {"Option24", "Volt-Amper-Reaktif(VAr)", "Reaktif Güç"},
+    {" Watt(W)", "Aktif Güç"},
+    {"Volt-Amper(VA)", "Görünür Güç"},
+    {"Volt-Amper-Reaktif(VAr)", "Reaktif Güç"},
 });
 
 constexpr auto kResistance = std::to_array<Unit>({
-    {"Option26", "MİKRO OHM", -6, "Text29"},
-    {"Option25", "MİLİ OHM", -3, "Text28"},
-    {"Option1", "OHM", 0, "Text4"},
-    {"Option2", "KİLO OHM", 3, "Text3"},
-    {"Option3", "MEGA OHM", 6, "Text2"},
+    {"MİKRO OHM", -6},
+    {"MİLİ OHM", -3},
+    {"OHM", 0},
+    {"KİLO OHM", 3},
+    {"MEGA OHM", 6},
 });
 constexpr auto kCapacitance = std::to_array<Unit>({
-    {"Option4", "FARAD", 0, "Text6"},
-    {"Option5", "MİKRO FARAD", -6, "Text7"},
-    {"Option6", "NANO FARAD", -9, "Text8"},
-    {"Option7", "PİKO FARAD", -12, "Text9"},
+    {"FARAD", 0},
+    {"MİKRO FARAD", -6},
+    {"NANO FARAD", -9},
+    {"PİKO FARAD", -12},
 });
 constexpr auto kInductance = std::to_array<Unit>({
-    {"Option8", "HENRİ", 0, "Text11"},
-    {"Option9", "MİLİ HENRİ", -3, "Text12"},
-    {"Option10", "MİKRO HENRİ", -6, "Text13"},
+    {"HENRİ", 0},
+    {"MİLİ HENRİ", -3},
+    {"MİKRO HENRİ", -6},
 });
 constexpr auto kCurrent = std::to_array<Unit>({
-    {"Option11", "KİLO AMPER", 3, "Text15"},
-    {"Option12", "AMPER", 0, "Text16"},
-    {"Option13", "MİLİ AMPER", -3, "Text17"},
-    {"Option14", "MİKRO AMPER", -6, "Text18"},
+    {"KİLO AMPER", 3},
+    {"AMPER", 0},
+    {"MİLİ AMPER", -3},
+    {"MİKRO AMPER", -6},
 });
 constexpr auto kVoltage = std::to_array<Unit>({
-    {"Option15", "KİLO VOLT", 3, "Text20"},
-    {"Option16", "VOLT", 0, "Text21"},
-    {"Option17", "MİLİ VOLT", -3, "Text22"},
+    {"KİLO VOLT", 3},
+    {"VOLT", 0},
+    {"MİLİ VOLT", -3},
 });
 constexpr auto kActivePower = std::to_array<Unit>({
-    {"Option18", "MEGA WATT", 6, "Text24"},
-    {"Option19", "KİLO WATT", 3, "Text25"},
-    {"Option20", "WATT", 0, "Text26"},
-    {"Option21", "MİLİ WATT", -3, "Text27"},
+    {"MEGA WATT", 6},
+    {"KİLO WATT", 3},
+    {"WATT", 0},
+    {"MİLİ WATT", -3},
 });
 constexpr auto kApparentPower = std::to_array<Unit>({
-    {"Option18", "MEGA VOLT-AMPER", 6, "Text24"},
-    {"Option19", "KİLO VOLT-AMPER", 3, "Text25"},
-    {"Option20", "VOLT-AMPER", 0, "Text26"},
-    {"Option21", "MİLİ VOLT-AMPER", -3, "Text27"},
+    {"MEGA VOLT-AMPER", 6},
+    {"KİLO VOLT-AMPER", 3},
+    {"VOLT-AMPER", 0},
+    {"MİLİ VOLT-AMPER", -3},
 });
 constexpr auto kReactivePower = std::to_array<Unit>({
-    {"Option18", "MEGA VOLT-AMPER-REAKTİF", 6, "Text24"},
-    {"Option19", "KİLO VOLT-AMPER-REAKTİF", 3, "Text25"},
-    {"Option20", "VOLT-AMPER-REAKTİF", 0, "Text26"},
-    {"Option21", "MİLİ VOLT-AMPER-REAKTİF", -3, "Text27"},
+    {"MEGA VOLT-AMPER-REAKTİF", 6},
+    {"KİLO VOLT-AMPER-REAKTİF", 3},
+    {"VOLT-AMPER-REAKTİF", 0},
+    {"MİLİ VOLT-AMPER-REAKTİF", -3},
 });
 
 // 10^n and 10^-n for 0 <= n <= 12 (the widest step, pico to unit), as decimal literals.
@@ -98,32 +98,32 @@ std::span<const PowerKindOption> PowerKindOptions() {
     return kPowerKinds;
 }
 
-TabFields Layout(Tab tab, PowerKind kind) {
+TabUnits Units(Tab tab, PowerKind kind) {
     switch (tab) {
     case Tab::Resistance:
-        return {"Text1", kResistance, 2};
+        return {kResistance, 2};
     case Tab::Capacitance:
-        return {"Text5", kCapacitance, 1};
+        return {kCapacitance, 1};
     case Tab::Inductance:
-        return {"Text10", kInductance, 1};
+        return {kInductance, 1};
     case Tab::Current:
-        return {"Text14", kCurrent, 1};
+        return {kCurrent, 1};
     case Tab::Voltage:
-        return {"Text19", kVoltage, 1};
+        return {kVoltage, 1};
     case Tab::Power:
-        return {"Text23", PowerUnits(kind), 2};
+        return {PowerUnits(kind), 2};
     }
     throw std::invalid_argument("unknown tab");
 }
 
 std::optional<Texts> Convert(Tab tab, std::size_t unit, std::string_view input, PowerKind kind) {
-    const TabFields fields = Layout(tab, kind);
+    const std::span<const Unit> units = Units(tab, kind).units;
     const std::optional<double> value = TryReadNumber(input);
-    if (!value || unit >= fields.units.size())
+    if (!value || unit >= units.size())
         return std::nullopt;
-    const Unit& from = fields.units[unit];
+    const Unit& from = units[unit];
     Texts texts{std::string(from.caption), {}};
-    for (const Unit& to : fields.units) {
+    for (const Unit& to : units) {
         if (&to == &from) {
             texts.results.emplace_back(input);
             continue;

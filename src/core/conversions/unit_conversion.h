@@ -1,5 +1,5 @@
 // The unit conversion window ("Birim'ler Arası Çeviri"): a value typed in one unit converted
-// into every other unit of its quantity, one tab per quantity, refreshed by the tab's timer;
+// into every other unit of its quantity, one tab per quantity, refreshed as it is typed;
 // and its "İki Koordinat Arası Mesafe Hesaplama" command.
 #pragma once
 
@@ -15,32 +15,26 @@ namespace voltaris::unit_conversion {
 
 enum class Tab { Length, Area, Volume, Mass, Energy, MagneticFlux, MagneticFluxDensity };
 
-// One unit option of a tab. On the two magnetic tabs choosing the option also sets the labels
-// over the input and over the result; elsewhere those two are empty.
-struct UnitOption {
-    std::string_view option;  // control name, "Option5"
+// One unit of a tab. On the two magnetic tabs choosing the unit also sets the labels over the
+// input and over the result; elsewhere those two are empty.
+struct Unit {
     std::string_view caption; // "Metre(m)"
     std::string_view inputLabel = {};
     std::string_view resultLabel = {};
 };
 
-// A tab's controls. The options are in the window's order, the first one chosen at opening.
-struct TabFields {
-    std::string_view inputField; // "Text1"
-    std::span<const UnitOption> options;
-    std::span<const std::string_view> resultFields; // "Text2" ...
-};
+// A tab's units in the window's order, the first one chosen at opening.
+std::span<const Unit> Units(Tab tab);
 
-TabFields Layout(Tab tab);
-
-// What one timer tick writes on a tab.
+// What one refresh writes on a tab.
 struct Texts {
-    std::string selectedUnit;         // the text of the "Seçilen Birim" label
-    std::vector<std::string> results; // one per result field, in Layout(tab) order
+    std::string selectedUnit; // the text of the "Seçilen Birim" label
+    // In Units(tab) order, one per unit; on the two magnetic tabs the single other unit's.
+    std::vector<std::string> results;
 };
 
-// One timer tick of a tab: `unit` is the index of the chosen option, `input` the input field's
-// text. Nothing (every field stays as it is) while the input holds no number.
+// One refresh of a tab: `unit` is the index of the chosen unit, `input` the input field's text.
+// Nothing (every field stays as it is) while the input holds no number.
 std::optional<Texts> Convert(Tab tab, std::size_t unit, std::string_view input);
 
 // "İki Koordinat Arası Mesafe Hesaplama": the four prompts, asked in this order (x1, y1, x2, y2);

@@ -80,10 +80,9 @@ CapacitorCodeWindow::CapacitorCodeWindow()
                                   QStringLiteral("Maksimum Çalışma Gerilimi"), QStringLiteral("V"));
     layout->addLayout(results);
 
-    toleranceCommand_ = makeButton(QStringLiteral("Command5"),
-                                   QStringLiteral("Tolerans'lı Değerleri Görmek İstiyorum"));
-    toleranceCommand_->setEnabled(false);
-    layout->addLayout(makeButtonRow({toleranceCommand_}, {}));
+    toleranceCommand_ =
+        addToleranceCommand(layout, QStringLiteral("Command5"),
+                            QStringLiteral("Tolerans'lı Değerleri Görmek İstiyorum"));
 
     const CommandButtons buttons =
         addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command4"));

@@ -34,6 +34,13 @@ void hideSwatches(const QList<Swatch*>& swatches) {
         swatch->hide();
 }
 
+QPushButton* addToleranceCommand(QBoxLayout* layout, const QString& name, const QString& caption) {
+    QPushButton* command = makeButton(name, caption);
+    command->setEnabled(false);
+    layout->addLayout(makeButtonRow({command}, {}));
+    return command;
+}
+
 CommandButtons addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
                                  const QString& backName) {
     CommandButtons buttons{

@@ -44,6 +44,10 @@ struct CommandButtons {
     QPushButton* clear;
     QPushButton* back;
 };
+// The command that shows the tolerance range of the value read (`caption`), in a row of its own;
+// disabled until a code has been read.
+QPushButton* addToleranceCommand(QBoxLayout* layout, const QString& name, const QString& caption);
+
 CommandButtons addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
                                  const QString& backName);
 

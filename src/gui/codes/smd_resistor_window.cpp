@@ -34,10 +34,9 @@ SmdResistorWindow::SmdResistorWindow() : ToolWindow(kForm, qs(codes::kSmdWindowT
     tolerance_ = results->addResult(QStringLiteral("Text5"), QStringLiteral("Tolerans Değeri"));
     layout->addLayout(results);
 
-    toleranceCommand_ = makeButton(QStringLiteral("Command4"),
-                                   QStringLiteral("Toleranslı Değerleri Görmek İstiyorum"));
-    toleranceCommand_->setEnabled(false);
-    layout->addLayout(makeButtonRow({toleranceCommand_}, {}));
+    toleranceCommand_ =
+        addToleranceCommand(layout, QStringLiteral("Command4"),
+                            QStringLiteral("Toleranslı Değerleri Görmek İstiyorum"));
 
     const CommandButtons buttons =
         addCommandButtons(this, layout, QStringLiteral("Command2"), QStringLiteral("Command3"));

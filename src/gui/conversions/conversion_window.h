@@ -11,7 +11,9 @@
 
 #include <QStringList>
 #include <functional>
+#include <iterator>
 #include <optional>
+#include <stdexcept>
 
 class QGroupBox;
 class QLabel;
@@ -60,6 +62,26 @@ struct PageDescription {
     // is.
     std::function<std::optional<LiveTexts>(int unit, const QString& input)> convert;
 };
+
+// A page's control names: its input, then in unit order its unit options and its result fields.
+struct PageNames {
+    QString input;
+    QStringList options;
+    QStringList results;
+};
+
+// Gives `description` the controls of `names`, each option captioned by the core unit of its
+// place in `units`.
+template <typename Units>
+void nameControls(PageDescription& description, const PageNames& names, const Units& units) {
+    if (std::size(units) != static_cast<std::size_t>(names.options.size()))
+        throw std::logic_error("a page names another number of options than it has units");
+    description.input = names.input;
+    description.results = names.results;
+    auto name = names.options.cbegin();
+    for (const auto& unit : units)
+        description.units << OptionGroup::Option{*name++, QString::fromUtf8(unit.caption)};
+}
 
 class ConversionPage : public QWidget {
     Q_OBJECT
