@@ -30,6 +30,8 @@ public:
                        int initialIndex = 0);
     // Any control as a row; `unit` may be null.
     void addRow(const QString& label, QWidget* control, QWidget* unit = nullptr);
+    // The same with a caption the window changes (a named label).
+    void addRow(QLabel* caption, QWidget* control, QWidget* unit = nullptr);
 };
 
 // A unit label of a field row.

@@ -148,11 +148,11 @@ TEST(AcPowerReport, ThreePhasesPrintOnePointSevenThree) {
 }
 
 TEST(AcPowerWattToCurrent, CurrentAtFullPrecision) {
-    EXPECT_EQ(CurrentFromPower(Supply::Single220, "1760", "220", "0.80"), 10);
-    const double single = CurrentFromPower(Supply::SingleTyped, "1000", "220", "0.80");
+    EXPECT_EQ(CurrentFromPower(Supply::Single220, 1760, "220", "0.80"), 10);
+    const double single = CurrentFromPower(Supply::SingleTyped, 1000, "220", "0.80");
     EXPECT_EQ(RoundTripText(single), "5.681818181818182");
     // 1000 / (380 × 0.8 × √3): seventeen significant digits.
-    const double three = CurrentFromPower(Supply::Three380, "1000", "380", "0.80");
+    const double three = CurrentFromPower(Supply::Three380, 1000, "380", "0.80");
     EXPECT_EQ(CurrentMessage(three).text, "Hesaplanan Akım Değeri 1.8991785170711375 Amperdir.\n"
                                           "Hesapladığınız Değer Program Üzerine Aktarılmıştır.");
     EXPECT_EQ(CurrentMessage(three).title, "SONUÇ");
@@ -160,10 +160,9 @@ TEST(AcPowerWattToCurrent, CurrentAtFullPrecision) {
 
 TEST(AcPowerWattToCurrent, Failures) {
     // The last list entry is a zero power factor.
-    EXPECT_THROW(CurrentFromPower(Supply::Single220, "1000", "220", "0.00"), ComputeFailure);
-    EXPECT_THROW(CurrentFromPower(Supply::Single220, "", "220", "0.80"), ComputeFailure);
-    EXPECT_THROW(CurrentFromPower(Supply::SingleTyped, "1000", "", "0.80"), ComputeFailure);
-    EXPECT_THROW(CurrentFromPower(Supply::ThreeTyped, "1000", "0", "0.80"), ComputeFailure);
+    EXPECT_THROW(CurrentFromPower(Supply::Single220, 1000, "220", "0.00"), ComputeFailure);
+    EXPECT_THROW(CurrentFromPower(Supply::SingleTyped, 1000, "", "0.80"), ComputeFailure);
+    EXPECT_THROW(CurrentFromPower(Supply::ThreeTyped, 1000, "0", "0.80"), ComputeFailure);
 }
 
 TEST(AcPowerWattToCurrent, HintBox) {

@@ -118,9 +118,8 @@ Message WattHintMessage() {
                    "Cosinüs Değerini Seçiniz."}));
 }
 
-double CurrentFromPower(Supply supply, std::string_view answer, std::string_view voltage,
+double CurrentFromPower(Supply supply, double power, std::string_view voltage,
                         std::string_view cosPhi) {
-    const double power = ReadPromptNumber(answer);
     const double divisor = ReadNumber(voltage) * ReadNumber(cosPhi);
     return checked::Div(power, IsThreePhase(supply) ? divisor * SqrtThree() : divisor);
 }

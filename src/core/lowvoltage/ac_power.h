@@ -57,10 +57,10 @@ inline const std::string kReportName = "Alternatif Akımda Güç Hesabı";
 // "Watt Değerinden Akım Hesaplama": the hint box, then the prompt.
 Message WattHintMessage();
 inline constexpr std::string_view kPowerPrompt = "Gücü Watt(W) Cinsinden Giriniz";
-// I = P / (V × cos φ), or P / (V × cos φ × √3) on three phases, from the prompt's answer (','
-// read as '.'), the voltage field's text and the list's text. Throws ComputeFailure when a text
-// is not a number or the divisor is 0.
-double CurrentFromPower(Supply supply, std::string_view answer, std::string_view voltage,
+// I = P / (V × cos φ), or P / (V × cos φ × √3) on three phases, from the power P the prompt
+// gave, the voltage field's text and the list's text. Throws ComputeFailure when a text is not a
+// number or the divisor is 0.
+double CurrentFromPower(Supply supply, double power, std::string_view voltage,
                         std::string_view cosPhi);
 // The "SONUÇ" box after the current was put into its field and computed with.
 Message CurrentMessage(double current);

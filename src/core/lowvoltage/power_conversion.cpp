@@ -52,30 +52,44 @@ Outcome<Fields> Compute(Known known, std::string_view cosPhi, Fields start) {
 std::vector<std::string> ReportLines(Known known, std::string_view cosPhi, const Fields& f) {
     const std::string cos(cosPhi);
     const std::string sin = RoundTripText(trigonometry::SinFromCos(ReadNumber(cosPhi)));
-    std::vector<std::string> lines = {"Alternatif Akımda Güçlerin Birbirine Çevirilmesi:"};
+    // A computed power's block: heading, formula, the formula with the texts, result.
+    using Block = std::array<std::string, 4>;
+    const auto active = [&](const std::string& apparent) {
+        return Block{"Aktif Güç:", "P = Görünür Güç x Cosinüs", "P = " + apparent + " x " + cos,
+                     "P = " + f.active + " Watt"};
+    };
+    const auto reactive = [&](const std::string& apparent) {
+        return Block{"Reaktif Güç:", "Q = Görünür Güç x Sinüs", "Q = " + apparent + " x " + sin,
+                     "Q = " + f.reactive + " VAr"};
+    };
+    const auto apparent = [&](const std::string& divisorName, const std::string& divisor) {
+        return Block{"Görünüs Güç:", "S = Görünür Güç / " + divisorName,
+                     "S = " + f.given + " / " + divisor, "S = " + f.apparent + " VA"};
+    };
+    std::string given;
+    Block first, second;
     switch (known) {
     case Known::Apparent:
-        lines.insert(lines.end(),
-                     {"Görünür Güç: " + f.given + " VA", "Cosinüs: " + cos, "Sinüs: " + sin, "",
-                      "Aktif Güç:", "P = Görünür Güç x Cosinüs", "P = " + f.given + " x " + cos,
-                      "P = " + f.active + " Watt", "", "Reaktif Güç:", "Q = Görünür Güç x Sinüs",
-                      "Q = " + f.given + " x " + sin, "Q = " + f.reactive + " VAr"});
+        given = "Görünür Güç: " + f.given + " VA";
+        first = active(f.given);
+        second = reactive(f.given);
         break;
     case Known::Active:
-        lines.insert(lines.end(),
-                     {"Aktif Güç: " + f.given + " Waat", "Cosinüs: " + cos, "Sinüs: " + sin, "",
-                      "Görünüs Güç:", "S = Görünür Güç / Cosinüs", "S = " + f.given + " / " + cos,
-                      "S = " + f.apparent + " VA", "", "Reaktif Güç:", "Q = Görünür Güç x Sinüs",
-                      "Q = " + f.apparent + " x " + sin, "Q = " + f.reactive + " VAr"});
+        given = "Aktif Güç: " + f.given + " Waat";
+        first = apparent("Cosinüs", cos);
+        second = reactive(f.apparent);
         break;
     case Known::Reactive:
-        lines.insert(lines.end(),
-                     {"Reaktif Güç: " + f.given + " VAr", "Cosinüs: " + cos, "Sinüs: " + sin, "",
-                      "Görünüs Güç:", "S = Görünür Güç / Sinüs", "S = " + f.given + " / " + sin,
-                      "S = " + f.apparent + " VA", "", "Aktif Güç:", "P = Görünür Güç x Cosinüs",
-                      "P = " + f.apparent + " x " + cos, "P = " + f.active + " Watt"});
+        given = "Reaktif Güç: " + f.given + " VAr";
+        first = apparent("Sinüs", sin);
+        second = active(f.apparent);
         break;
     }
+    std::vector<std::string> lines = {"Alternatif Akımda Güçlerin Birbirine Çevirilmesi:", given,
+                                      "Cosinüs: " + cos, "Sinüs: " + sin, ""};
+    lines.insert(lines.end(), first.begin(), first.end());
+    lines.push_back("");
+    lines.insert(lines.end(), second.begin(), second.end());
     return lines;
 }
 

@@ -7,6 +7,7 @@
 #include "gui/text.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QStringList>
 
 namespace voltaris::gui {
@@ -17,6 +18,12 @@ QComboBox* addPowerFactorList(FieldGrid* grid, const QString& name, const QStrin
     for (const std::string& entry : power::PowerFactorList())
         entries << qs(entry);
     return grid->addList(name, label, entries, initial);
+}
+
+void widenForValues(std::initializer_list<QLineEdit*> fields) {
+    for (QLineEdit* field : fields)
+        field->setMinimumWidth(
+            field->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000000.000000")));
 }
 
 void ShowCosineInfo(QWidget* parent, const QString& cosPhi) {

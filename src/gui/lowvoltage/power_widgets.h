@@ -6,8 +6,10 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 class QComboBox;
+class QLineEdit;
 class QWidget;
 
 namespace voltaris::gui {
@@ -17,6 +19,9 @@ class FieldGrid;
 // A row of `grid` with the power-factor list ("1.00" down to "0.00"), entry `initial` chosen.
 QComboBox* addPowerFactorList(FieldGrid* grid, const QString& name, const QString& label,
                               int initial = power::kDefaultPowerFactorIndex);
+
+// Makes result fields wide enough for a value written with all its digits.
+void widenForValues(std::initializer_list<QLineEdit*> fields);
 
 // "Seçilen Cosinüs Değeri İle İlgili Bilgiler": the "SONUÇ" box for the list's text `cosPhi`; a
 // text that is not a power factor ends the command without a box.
