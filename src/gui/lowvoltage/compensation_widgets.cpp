@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -47,12 +48,12 @@ QLabel* labelAt(QGridLayout* grid, int row, int column) {
 PowerFactorLists addPowerFactorLists(FieldGrid* grid, int presentInitial) {
     return {addFactorRow(grid, QStringLiteral("Combo1"), QStringLiteral("Mevcut Güç Katsayısı"),
                          presentInitial,
-                         factorPicture(QStringLiteral("Image1"), QStringLiteral("cos φ"),
+                         factorPicture(QStringLiteral("Picture1"), QStringLiteral("cos φ"),
                                        QStringLiteral("Cosinüs Fi"))),
             addFactorRow(grid, QStringLiteral("Combo2"),
                          QStringLiteral("Olması İstenen Güç Katsayısı"),
                          compensation::kWantedCosDefault,
-                         factorPicture(QStringLiteral("Image2"), QStringLiteral("cos θ"),
+                         factorPicture(QStringLiteral("Picture2"), QStringLiteral("cos θ"),
                                        QStringLiteral("Cosinüs Teta")))};
 }
 
@@ -66,16 +67,19 @@ void addConversionMenu(QMenuBar* menuBar, const QList<ConversionItem>& items) {
 
 void addCosineInfoMenu(QMenu* menu, QWidget* window, const PowerFactorLists& lists) {
     QMenu* info = menu->addMenu(QStringLiteral("Cosinüs Değeri İle İlgili Bilgiler"));
-    QObject::connect(addMenuItem(info, QStringLiteral("Mn_CFİ"),
-                                 QStringLiteral("Cos Fi Değeri İle İlgili Bilgiler")),
-                     &QAction::triggered, window, [window, list = lists.present] {
-                         ShowCosineInfo(window, list->currentText());
-                     });
-    QObject::connect(addMenuItem(info, QStringLiteral("Mn_CTETA"),
-                                 QStringLiteral("Cos Teta Değeri İle İlgili Bilgiler")),
-                     &QAction::triggered, window, [window, list = lists.wanted] {
-                         ShowCosineInfo(window, list->currentText());
-                     });
+    const struct {
+        const char* name;
+        const char* caption;
+        QComboBox* list;
+    } items[] = {
+        {"Mn_CFİ", "Cos Fi Değeri İle İlgili Bilgiler", lists.present},
+        {"Mn_CTETA", "Cos Teta Değeri İle İlgili Bilgiler", lists.wanted},
+    };
+    for (const auto& item : items)
+        QObject::connect(
+            addMenuItem(info, QString::fromUtf8(item.name), QString::fromUtf8(item.caption)),
+            &QAction::triggered, window,
+            [window, list = item.list] { ShowCosineInfo(window, list->currentText()); });
 }
 
 void addResultsGap(QGridLayout* grid) {
@@ -95,16 +99,12 @@ void fixColumnWidths(QGridLayout* grid, const QStringList& otherCaptions) {
     grid->setColumnMinimumWidth(1, metrics.horizontalAdvance(QStringLiteral("0")) * 18);
 }
 
-RowLabels nameRowLabels(QGridLayout* grid, QWidget* field, const QString& captionName,
-                        const QString& unitName) {
-    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(field), &row, &column, &rowSpan, &columnSpan);
-    RowLabels labels{labelAt(grid, row, 0), labelAt(grid, row, 2)};
-    if (labels.caption && !captionName.isEmpty())
-        labels.caption->setObjectName(captionName);
-    if (labels.unit && !unitName.isEmpty())
-        labels.unit->setObjectName(unitName);
-    return labels;
+NamedRow addNamedRow(FieldGrid* grid, QLineEdit* field, const QString& captionName,
+                     const QString& caption, const QString& unitName, const QString& unit) {
+    NamedRow row{makeLabel(captionName, caption), makeUnitLabel(unit)};
+    row.unit->setObjectName(unitName);
+    grid->addRow(row.caption, field, row.unit);
+    return row;
 }
 
 } // namespace voltaris::gui

@@ -1,6 +1,6 @@
 // What the two power-factor correction windows share on screen: the present and the wanted power
 // factor lists with their cos φ and cos θ pictures, the menu that shows the cosine information of
-// either, and the named labels of a field's row.
+// either, and rows with named labels.
 #pragma once
 
 #include <QList>
@@ -10,6 +10,7 @@
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -24,7 +25,7 @@ struct PowerFactorLists {
 };
 
 // The rows "Mevcut Güç Katsayısı" (entry `presentInitial` chosen) and "Olması İstenen Güç
-// Katsayısı", each with its picture (`Image1` "Cosinüs Fi", `Image2` "Cosinüs Teta").
+// Katsayısı", each with its picture (`Picture1` "Cosinüs Fi", `Picture2` "Cosinüs Teta").
 PowerFactorLists addPowerFactorLists(FieldGrid* grid, int presentInitial);
 
 // The menu "Elektrik ve Elektronik Kavramlar Arası Dönüşümü Aç": per item its name and the
@@ -48,13 +49,13 @@ void addResultsGap(QGridLayout* grid);
 // does not change width as rows show and hide; the field column wide enough for a long number.
 void fixColumnWidths(QGridLayout* grid, const QStringList& otherCaptions = {});
 
-// The caption (column 0) and unit (column 2) labels of `field`'s row in `grid`, given the names
-// that are not empty.
-struct RowLabels {
+// A row of `field` whose caption and unit label the window changes or hides, both named (an
+// empty name leaves a label unnamed).
+struct NamedRow {
     QLabel* caption;
     QLabel* unit;
 };
-RowLabels nameRowLabels(QGridLayout* grid, QWidget* field, const QString& captionName,
-                        const QString& unitName);
+NamedRow addNamedRow(FieldGrid* grid, QLineEdit* field, const QString& captionName,
+                     const QString& caption, const QString& unitName, const QString& unit);
 
 } // namespace voltaris::gui

@@ -40,8 +40,9 @@ InstallationCompensationWindow::InstallationCompensationWindow()
     layout->addWidget(installation_);
 
     auto* grid = new FieldGrid;
-    power_ = grid->addInput(QStringLiteral("Text1"), kLoadsPower, QStringLiteral("kW"));
-    powerLabels_ = nameRowLabels(grid, power_, QStringLiteral("Label1"), QStringLiteral("Label12"));
+    power_ = makeInput(QStringLiteral("Text1"), kLoadsPower, kLoadsPower);
+    powerLabels_ = addNamedRow(grid, power_, QStringLiteral("Label1"), kLoadsPower,
+                               QStringLiteral("Label12"), QStringLiteral("kW"));
     lists_ = addPowerFactorLists(grid, core::kPresentCosDefault);
     addResultsGap(grid);
     capacitorPower_ = grid->addResult(QStringLiteral("Text2"),
@@ -50,17 +51,15 @@ InstallationCompensationWindow::InstallationCompensationWindow()
                                       QStringLiteral("kVAr"));
     current_ = grid->addResult(QStringLiteral("Text3"),
                                QStringLiteral("Tesisin Çektiği Toplam Akım"), QStringLiteral("A"));
-    drawnPower_ =
-        grid->addResult(QStringLiteral("Text4"), QStringLiteral("Tesisin Trafodan Çektiği Güç"),
-                        QStringLiteral("kW"));
-    drawnLabels_ =
-        nameRowLabels(grid, drawnPower_, QStringLiteral("Label6"), QStringLiteral("Label7"));
-    lossesCapacitor_ = grid->addResult(QStringLiteral("Text5"),
-                                       QStringLiteral("Trafoda Oluşacak Kayıpları Önlemek için "
-                                                      "Sabit Olarak Bağlanacak Kondansatör Gücü"),
-                                       QStringLiteral("kVAr"));
-    lossesLabels_ =
-        nameRowLabels(grid, lossesCapacitor_, QStringLiteral("Label10"), QStringLiteral("Label11"));
+    const QString drawn = QStringLiteral("Tesisin Trafodan Çektiği Güç");
+    drawnPower_ = makeResult(QStringLiteral("Text4"), drawn);
+    drawnLabels_ = addNamedRow(grid, drawnPower_, QStringLiteral("Label6"), drawn,
+                               QStringLiteral("Label7"), QStringLiteral("kW"));
+    const QString losses = QStringLiteral(
+        "Trafoda Oluşacak Kayıpları Önlemek için Sabit Olarak Bağlanacak Kondansatör Gücü");
+    lossesCapacitor_ = makeResult(QStringLiteral("Text5"), losses);
+    lossesLabels_ = addNamedRow(grid, lossesCapacitor_, QStringLiteral("Label10"), losses,
+                                QStringLiteral("Label11"), QStringLiteral("kVAr"));
     fixColumnWidths(grid, {kTransformerPower});
     layout->addLayout(grid);
 

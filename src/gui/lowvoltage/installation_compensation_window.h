@@ -33,15 +33,15 @@ private:
     installation_compensation::Results shown() const;
 
     OptionGroup* installation_;
-    QLineEdit* power_;      // Text1
-    RowLabels powerLabels_; // Label1, Label12
+    QLineEdit* power_;     // Text1
+    NamedRow powerLabels_; // Label1, Label12
     PowerFactorLists lists_;
     QLineEdit* capacitorPower_;  // Text2
     QLineEdit* current_;         // Text3
     QLineEdit* drawnPower_;      // Text4
     QLineEdit* lossesCapacitor_; // Text5
-    RowLabels drawnLabels_;      // Label6, Label7
-    RowLabels lossesLabels_;     // Label10, Label11
+    NamedRow drawnLabels_;       // Label6, Label7
+    NamedRow lossesLabels_;      // Label10, Label11
     QPushButton* report_;
     compensation::Tangents tangents_; // of the last compute, for the report
 };

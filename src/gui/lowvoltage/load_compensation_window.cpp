@@ -57,17 +57,15 @@ LoadCompensationWindow::LoadCompensationWindow()
         grid->addResult(QStringLiteral("Text7"),
                         QStringLiteral("Endüktif Alıcıya Parelel Bağlanacak Kondansatör'ün Gücü"),
                         QStringLiteral("kVAr"));
-    capacitance_ =
-        grid->addResult(QStringLiteral("Text8"), kSingleCapacitance, QStringLiteral("µF"));
-    capacitanceLabel_ =
-        nameRowLabels(grid, capacitance_, QStringLiteral("Label8"), QString()).caption;
-    deltaCapacitance_ = grid->addResult(
-        QStringLiteral("Text9"),
-        QStringLiteral(
-            "Endüktif Alıcıya ÜÇGEN Bağlantı Şeklinde Bağlanacak Kondansatörün Kapasitesi"),
-        QStringLiteral("µF"));
-    deltaLabels_ =
-        nameRowLabels(grid, deltaCapacitance_, QStringLiteral("Label9"), QStringLiteral("Label13"));
+    capacitance_ = makeResult(QStringLiteral("Text8"), kSingleCapacitance);
+    capacitanceLabel_ = addNamedRow(grid, capacitance_, QStringLiteral("Label8"),
+                                    kSingleCapacitance, QString(), QStringLiteral("µF"))
+                            .caption;
+    const QString delta = QStringLiteral(
+        "Endüktif Alıcıya ÜÇGEN Bağlantı Şeklinde Bağlanacak Kondansatörün Kapasitesi");
+    deltaCapacitance_ = makeResult(QStringLiteral("Text9"), delta);
+    deltaLabels_ = addNamedRow(grid, deltaCapacitance_, QStringLiteral("Label9"), delta,
+                               QStringLiteral("Label13"), QStringLiteral("µF"));
     fixColumnWidths(grid, {kStarCapacitance});
     layout->addLayout(grid);
 

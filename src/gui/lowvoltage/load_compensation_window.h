@@ -41,7 +41,7 @@ private:
     QLineEdit* capacitance_;      // Text8
     QLineEdit* deltaCapacitance_; // Text9
     QLabel* capacitanceLabel_;    // Label8
-    RowLabels deltaLabels_;       // Label9, Label13
+    NamedRow deltaLabels_;        // Label9, Label13
     QPushButton* report_;
     compensation::Tangents tangents_; // of the last compute, for the report
 };
