@@ -125,8 +125,11 @@ QComboBox* FieldGrid::addList(const QString& name, const QString& label, const Q
 }
 
 void FieldGrid::addRow(const QString& label, QWidget* control, QWidget* unit) {
+    addRow(new QLabel(label), control, unit);
+}
+
+void FieldGrid::addRow(QLabel* caption, QWidget* control, QWidget* unit) {
     const int row = rowCount();
-    auto* caption = new QLabel(label);
     caption->setBuddy(control);
     addWidget(caption, row, 0);
     addWidget(control, row, 1);

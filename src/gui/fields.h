@@ -34,6 +34,8 @@ public:
     // Shows or hides the whole row of `control`: its label, the control and its unit. The
     // columns stay as wide as the row needs, shown or not.
     void setRowVisible(QWidget* control, bool visible);
+    // The same with a caption the window changes (a named label).
+    void addRow(QLabel* caption, QWidget* control, QWidget* unit = nullptr);
 };
 
 // A unit label of a field row.

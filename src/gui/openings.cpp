@@ -155,6 +155,10 @@ const std::vector<Opening>& table() {
         {kEquivalentCircuits, "mn_direnç", kQuantityConversion, kCompanion, onPage(0)},
         {kEquivalentCircuits, "mn_kondansatör", kQuantityConversion, kCompanion, onPage(1)},
         {kEquivalentCircuits, "mn_bobin", kQuantityConversion, kCompanion, onPage(2)},
+        {kAcPower, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
+        {kAcPower, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kAcPower, "mn_güç", kQuantityConversion, kCompanion, onPage(5)},
+        {kPowerConversion, "Mn_Guc", kQuantityConversion, kCompanion, onPage(5)},
         {kQuantityConversion, "Command3", kUnitConversion},
         {kUnitConversion, "Command3", kQuantityConversion},
         {kConductorResistance, "mn_direnç", kQuantityConversion, kCompanion, onPage(0)},
@@ -179,6 +183,15 @@ const std::vector<Opening>& table() {
         {kHeater, "mn_Enerji", kUnitConversion, kCompanion, onPage(4)},
         {kHeater, "mn_AkımY", kAuxiliaryCalculations, kCompanion, onPage(0)},
         {kHeater, "mn_DirS", kTemperatureResistance, kCompanion},
+        {kLoadCompensation, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kLoadCompensation, "mn_güç", kQuantityConversion, kCompanion, onPage(5)},
+        {kLoadCompensation, "mn_kondansatör", kQuantityConversion, kCompanion, onPage(1)},
+        {kLoadCompensation, "mn_Kapasitif", kAuxiliaryCalculations, kCompanion, onPage(2)},
+        {kLoadCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
+        {kInstallationCompensation, "Mn_GUC", kQuantityConversion, kCompanion, onPage(5)},
+        {kInstallationCompensation, "Mn_AKIM", kQuantityConversion, kCompanion, onPage(3)},
+        {kInstallationCompensation, "Mn_Farad", kQuantityConversion, kCompanion, onPage(1)},
+        {kInstallationCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
     };
     return openings;
 }
