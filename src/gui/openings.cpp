@@ -192,6 +192,18 @@ const std::vector<Opening>& table() {
         {kInstallationCompensation, "Mn_AKIM", kQuantityConversion, kCompanion, onPage(3)},
         {kInstallationCompensation, "Mn_Farad", kQuantityConversion, kCompanion, onPage(1)},
         {kInstallationCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
+        {kLowVoltageShortCircuit, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kLowVoltageShortCircuit, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
+        {kLowVoltageShortCircuit, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kLowVoltageShortCircuit, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kLowVoltageShortCircuit, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
+        {kLowVoltageShortCircuit, "mn_cokkesıt", kAuxiliaryCalculations, kCompanion, onPage(12)},
+        {kLowVoltageShortCircuit, "mn_gucc", kPowerConversion, kCompanion},
+        {kCableWithstand, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kCableWithstand, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
+        {kCableWithstand, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kCableWithstand, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
+        {kCableWithstand, "mn_cokkesit", kAuxiliaryCalculations, kCompanion, onPage(12)},
     };
     return openings;
 }
