@@ -11,12 +11,20 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace voltaris::gui {
 
 QLabel* makeUnitLabel(const QString& unit) {
     auto* label = new QLabel(unit);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("mm²")));
     return label;
+}
+
+QLabel* makeOhmUnit() {
+    QLabel* unit = makeUnitLabel(QStringLiteral("Ω"));
+    unit->setToolTip(QStringLiteral("Ohm"));
+    return unit;
 }
 
 QLineEdit* makeInput(const QString& name, const QString& accessibleName, const QString& toolTip) {
@@ -52,6 +60,12 @@ QLabel* makeLabel(const QString& name, const QString& text) {
     return label;
 }
 
+void fitGeneralNumbers(QLineEdit* field) {
+    const QFontMetrics metrics = field->fontMetrics();
+    field->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0.000123456789012345")) +
+                           metrics.averageCharWidth() * 2);
+}
+
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
@@ -75,6 +89,11 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
     return item;
+}
+
+void addMenuItems(QMenu* menu, std::initializer_list<MenuItem> items) {
+    for (const MenuItem& item : items)
+        addMenuItem(menu, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
 }
 
 FieldGrid::FieldGrid(QWidget* parent) : QGridLayout(parent) {
@@ -116,6 +135,20 @@ void FieldGrid::addRow(QLabel* caption, QWidget* control, QWidget* unit) {
     addWidget(control, row, 1);
     if (unit)
         addWidget(unit, row, 2);
+}
+
+void FieldGrid::setRowVisible(QWidget* control, bool visible) {
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    getItemPosition(indexOf(control), &row, &column, &rowSpan, &columnSpan);
+    for (int c = 0; c < columnCount(); ++c) {
+        QLayoutItem* item = itemAtPosition(row, c);
+        if (!item || !item->widget())
+            continue;
+        // The columns keep the width the row needs, so the window keeps its width either way.
+        setColumnMinimumWidth(c,
+                              std::max(columnMinimumWidth(c), item->widget()->sizeHint().width()));
+        item->widget()->setVisible(visible);
+    }
 }
 
 Swatch::Swatch(const QString& name, QWidget* parent) : QWidget(parent) {

@@ -168,9 +168,7 @@ ResistorColourFinderWindow::ResistorColourFinderWindow()
                            QStringLiteral("Direncin Değerini Ohm Cinsinden Giriniz..."));
     value_->setAlignment(Qt::AlignRight);
     attachDigitKeyFilter(value_);
-    QLabel* ohm = makeUnitLabel(QStringLiteral("Ω"));
-    ohm->setToolTip(QStringLiteral("Ohm"));
-    inputs->addRow(QStringLiteral("Direnç Değerini Giriniz"), value_, ohm);
+    inputs->addRow(QStringLiteral("Direnç Değerini Giriniz"), value_, makeOhmUnit());
     layout->addLayout(inputs);
 
     picture_ = makePicture(Component::Resistor, 4, QStringLiteral("Direnç"), 4.5);

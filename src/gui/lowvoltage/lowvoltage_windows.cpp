@@ -1,6 +1,8 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
 #include "gui/lowvoltage/ac_power_window.h"
+#include "gui/lowvoltage/installation_compensation_window.h"
+#include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
 #include "gui/window_registry.h"
 
@@ -8,6 +10,8 @@ namespace voltaris::gui {
 
 void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<AcPowerWindow>();
+    registry.add<LoadCompensationWindow>();
+    registry.add<InstallationCompensationWindow>();
     registry.add<PowerConversionWindow>();
 }
 
