@@ -123,11 +123,9 @@ QWidget* CableWithstandWindow::buildWithstandPage() {
     fixColumnWidths(grid_, {qs(cw::ResultRowOf(cw::Quantity::Current).caption),
                             qs(cw::ResultRowOf(cw::Quantity::Time).caption)});
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command4"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command2"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command4"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command2"));
     auto* note = makeButton(QStringLiteral("Command5"), QStringLiteral("Not"));
 
     connect(quantity_, &OptionGroup::chosenChanged, this, &CableWithstandWindow::showQuantity);
@@ -171,9 +169,8 @@ QWidget* CableWithstandWindow::buildMinimumPage() {
                                verdict_->fontMetrics().descent());
     grid->addWidget(verdict_, grid->rowCount(), 1, 1, 2);
 
-    auto* compute = makeButton(QStringLiteral("Command6"), QStringLiteral("Hesapla"));
-    minimumReport_ = makeButton(QStringLiteral("Command8"), QStringLiteral("Rapor Ver"));
-    minimumReport_->setEnabled(false);
+    auto* compute = makeComputeButton(QStringLiteral("Command6"));
+    minimumReport_ = makeReportButton(QStringLiteral("Command8"));
     connect(compute, &QPushButton::clicked, this, &CableWithstandWindow::computeMinimum);
     connect(minimumReport_, &QPushButton::clicked, this, [this] {
         TextReport(this, qs(cw::kMinimumReportName),

@@ -80,9 +80,8 @@ LowVoltageShortCircuitWindow::LowVoltageShortCircuitWindow()
     checks->addWidget(lineEnd_.frame, 1);
     layout->addLayout(checks);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    auto* clearButton = makeButton(QStringLiteral("Command5"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command5"));
     layout->addStretch(1);
     layout->addLayout(
         makeButtonRow({compute, clearButton}, {makeReturnButton(QStringLiteral("Command2"))}));
