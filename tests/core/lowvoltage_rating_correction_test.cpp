@@ -120,7 +120,7 @@ TEST(RatingCorrectionTables, GroupingInAirAsPublished) {
     const ReferenceTable& table = Table(TableId::GroupingInAir);
     EXPECT_EQ(table.cells, published);
     EXPECT_EQ(table.rows, CircuitEntries(Laying::Air));
-    EXPECT_EQ(table.columns.size(), ArrangementEntries(Laying::Air).size());
+    EXPECT_EQ(table.columnTips, ArrangementEntries(Laying::Air));
 
     EXPECT_EQ(GroupingFactor(InAir(Insulation::Pvc, "30", 0, "20")), 0.38);
     EXPECT_EQ(GroupingFactor(InAir(Insulation::Pvc, "30", 1, "20")), 0.70);
@@ -271,7 +271,7 @@ TEST(RatingCorrectionReport, InAir) {
         "Ortam Havası Sıcaklığı: 40 °C",
         "Sıcaklık Düzeltme Faktörü (k1) = 0.87",
         "",
-        "Döşeme Şekli: Demet halinde: havada, bir yüzey üzerinde, gömülü veya kapalı",
+        "Döşeme Şekli: Demet halinde: havada, yüzeyde, gömülü veya kapalı",
         "Devre veya Çok Damarlı Kablo Sayısı: 3",
         "Gruplama Düzeltme Faktörü (k2) = 0.70",
         "",

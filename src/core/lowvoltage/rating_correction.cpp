@@ -211,14 +211,14 @@ std::array<ReferenceTable, kTableCount> MakeTables() {
                        "Gruplama",
                        "Bir devre veya çok damarlı kablo ya da gruplar için azaltma faktörleri",
                        "Devre sayısı",
-                       {"Demet\nhalinde", "Tek sıra: duvar,\ndöşeme, tava",
-                        "Tek sıra:\nahşap tavan", "Tek sıra:\ndelikli tava",
-                        "Tek sıra:\nmerdiven, kelepçe"},
+                       {"Demet\nhalinde", "Duvar, döşeme,\ndeliksiz tava", "Ahşap\ntavan altı",
+                        "Delikli\ntava", "Merdiven,\nkelepçe"},
                        CircuitEntries(Laying::Air),
                        {},
-                       "Eşit yüklü, aynı tür kablo grupları içindir; yatay açıklık kablo çapının "
-                       "iki katını aşarsa azaltma gerekmez. *: dokuzdan fazla devre için ek "
-                       "azaltma yoktur."};
+                       "Demet dışındakiler tek sıra halindedir. Eşit yüklü, aynı tür kablo "
+                       "grupları içindir; yatay açıklık kablo çapının iki katını aşarsa azaltma "
+                       "gerekmez. *: dokuzdan fazla devre için ek azaltma yoktur.",
+                       ArrangementEntries(Laying::Air)};
     for (std::size_t n = 0; n < kGroupingInAir[0].size(); ++n) {
         std::vector<std::string> cells;
         for (const auto& item : kGroupingInAir)
@@ -271,11 +271,11 @@ int ReferenceTemperatureIndex(Laying laying) {
 
 const std::vector<std::string>& ArrangementEntries(Laying laying) {
     static const std::vector<std::string> kAir = {
-        "Demet halinde: havada, bir yüzey üzerinde, gömülü veya kapalı",
-        "Tek sıra: duvar, döşeme veya deliksiz kablo tavası üzerinde",
+        "Demet halinde: havada, yüzeyde, gömülü veya kapalı",
+        "Tek sıra: duvar, döşeme veya deliksiz tava üzerinde",
         "Tek sıra: doğrudan ahşap tavan altında",
-        "Tek sıra: yatay veya düşey delikli kablo tavası üzerinde",
-        "Tek sıra: kablo merdiveni, konsol veya kelepçeler üzerinde",
+        "Tek sıra: yatay veya düşey delikli tava üzerinde",
+        "Tek sıra: kablo merdiveni, konsol, kelepçe üzerinde",
     };
     static const std::vector<std::string> kGround = {
         "Doğrudan toprağa gömülü kablolar",

@@ -104,6 +104,7 @@ struct ReferenceTable {
     std::vector<std::string> rows;
     std::vector<std::vector<std::string>> cells; // [row][column]; "–" where no value is given
     std::string note;                            // how the standard says to apply it; may be empty
+    std::vector<std::string> columnTips = {}; // the columns' full names, where they are shortened
 };
 const ReferenceTable& Table(TableId id);
 
