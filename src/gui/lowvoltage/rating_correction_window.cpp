@@ -229,11 +229,9 @@ RatingCorrectionWindow::RatingCorrectionWindow()
     body->addLayout(reference, 1);
     layout->addLayout(body, 1);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command5"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command2"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    QPushButton* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command5"));
+    QPushButton* clearButton = makeClearButton(QStringLiteral("Command2"));
     layout->addLayout(makeButtonRow({compute, report_, clearButton},
                                     {makeCompanionCloseButton(QStringLiteral("Command6")),
                                      makeReturnButton(QStringLiteral("Command3"))}));
