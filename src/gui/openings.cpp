@@ -130,7 +130,7 @@ const std::vector<Opening>& table() {
             {"Command1", "Frame1"}, {"Command2", "Frame2"}}},
         {kToolGroupMenu, "Command13", kPoleCharts, kTool, {"Demir Direk Bilgi Cetveli",
             {"Command1", "Frame2"}, {"Command2", "Frame1"}}},
-        {kToolGroupMenu, "Command9", kRatingCorrection, kTool, {{}, {"Command3"}, {"Command6"}}},
+        {kToolGroupMenu, "Command9", kRatingCorrection},
         {kToolGroupMenu, "Command10", kCableWithstand},
         {kToolGroupMenu, "Command11", kConduit},
 

@@ -4,6 +4,7 @@
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
+#include "gui/lowvoltage/rating_correction_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -13,6 +14,7 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<LoadCompensationWindow>();
     registry.add<InstallationCompensationWindow>();
     registry.add<PowerConversionWindow>();
+    registry.add<RatingCorrectionWindow>();
 }
 
 } // namespace voltaris::gui
