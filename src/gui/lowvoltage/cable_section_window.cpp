@@ -112,11 +112,9 @@ CableSectionWindow::CableSectionWindow()
     columns->addWidget(buildTables(), 1);
     layout->addLayout(columns, 1);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command10"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command10"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command3"));
     layout->addLayout(makeButtonRow({compute, report_, clearButton},
                                     {makeCompanionCloseButton(QStringLiteral("Command8")),
                                      makeReturnButton(QStringLiteral("Command2"))}));

@@ -111,11 +111,9 @@ CableVoltageDropWindow::CableVoltageDropWindow()
     heating->setColumnStretch(1, 1);
     layout->addLayout(heating);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command5"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command5"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command3"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute, report_, clearButton},
                                     {makeCompanionCloseButton(QStringLiteral("Command4")),
