@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 #include <map>
@@ -27,8 +26,11 @@ ReferenceTable::ReferenceTable(const QString& name, const QStringList& headers,
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setWordWrap(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setResizeContentsPrecision(-1); // every row, shown or scrolled away
+    // Every row and column as far as the window has room, no more; beyond, the table scrolls.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
     verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     // The keys are the view's own (Ctrl+C below, Ctrl+A); the menu offers the same.
@@ -52,7 +54,8 @@ QString ReferenceTable::selectedText() const {
     if (wholeRows) {
         QStringList headers;
         for (int column = 0; column < columnCount(); ++column)
-            headers << horizontalHeaderItem(column)->text();
+            headers << horizontalHeaderItem(column)->text().replace(QLatin1Char('\n'),
+                                                                    QLatin1Char(' '));
         lines << headers.join(QLatin1Char('\t'));
     }
     for (const auto& [row, columns] : cells) {
@@ -78,18 +81,24 @@ void ReferenceTable::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
 }
 
+int ReferenceTable::rowsHeight(int rows) const {
+    int height = frameWidth() * 2 + horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < std::min(rows, rowCount()); ++row)
+        height += std::max(sizeHintForRow(row), verticalHeader()->sectionSizeHint(row));
+    return height;
+}
+
 QSize ReferenceTable::sizeHint() const {
-    const int frame = frameWidth() * 2;
-    int width = frame + verticalScrollBar()->sizeHint().width();
+    // Every column, and room for the scroll bar where the window gives less height than every
+    // row needs.
+    int width = frameWidth() * 2 + verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < columnCount(); ++column)
         width += std::max(horizontalHeader()->sectionSizeHint(column), sizeHintForColumn(column));
-    int height = frame + horizontalHeader()->sizeHint().height();
-    for (int row = 0; row < rowCount(); ++row)
-        height += sizeHintForRow(row);
-    // Every row where the screen has room for it; the rest scrolls.
-    if (const QScreen* shown = screen())
-        height = std::min(height, shown->availableGeometry().height() / 2);
-    return {width, height};
+    return {width, rowsHeight(rowCount())};
+}
+
+QSize ReferenceTable::minimumSizeHint() const {
+    return {QTableWidget::minimumSizeHint().width(), rowsHeight(kRowsAlwaysShown)};
 }
 
 } // namespace voltaris::gui

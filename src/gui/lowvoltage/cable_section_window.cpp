@@ -45,11 +45,13 @@ QWidget* tablePage(QComboBox* list, const QString& tableName, const QStringList&
     auto* layout = new QVBoxLayout(page);
     auto* choice = new QHBoxLayout;
     choice->addWidget(new QLabel(QStringLiteral("Seçiniz")));
-    choice->addWidget(list, 1);
+    choice->addWidget(list);
+    choice->addStretch(1);
     layout->addLayout(choice);
     auto* table = new ReferenceTable(tableName, headers, rows);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    layout->addWidget(table, 1);
+    layout->addWidget(table);
+    layout->addStretch(1);
     QObject::connect(list, &QComboBox::currentIndexChanged, table,
                      [table](int index) { table->selectRow(index); });
     QObject::connect(table, &QTableWidget::cellClicked, list,
