@@ -1,6 +1,8 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
 #include "gui/lowvoltage/ac_power_window.h"
+#include "gui/lowvoltage/cable_section_window.h"
+#include "gui/lowvoltage/cable_voltage_drop_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
@@ -15,6 +17,8 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<InstallationCompensationWindow>();
     registry.add<PowerConversionWindow>();
     registry.add<RatingCorrectionWindow>();
+    registry.add<CableVoltageDropWindow>();
+    registry.add<CableSectionWindow>();
 }
 
 } // namespace voltaris::gui
