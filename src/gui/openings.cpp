@@ -192,6 +192,10 @@ const std::vector<Opening>& table() {
         {kInstallationCompensation, "Mn_AKIM", kQuantityConversion, kCompanion, onPage(3)},
         {kInstallationCompensation, "Mn_Farad", kQuantityConversion, kCompanion, onPage(1)},
         {kInstallationCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
+        {kFuseRating, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kConduit, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kConduit, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
+        {kConduit, "mn_cokkesıt", kAuxiliaryCalculations, kCompanion, onPage(12)},
     };
     return openings;
 }

@@ -1,6 +1,8 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
 #include "gui/lowvoltage/ac_power_window.h"
+#include "gui/lowvoltage/conduit_window.h"
+#include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
@@ -13,6 +15,8 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<LoadCompensationWindow>();
     registry.add<InstallationCompensationWindow>();
     registry.add<PowerConversionWindow>();
+    registry.add<FuseRatingWindow>();
+    registry.add<ConduitWindow>();
 }
 
 } // namespace voltaris::gui
