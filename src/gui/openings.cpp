@@ -210,6 +210,10 @@ const std::vector<Opening>& table() {
         {kCableSection, "mn_gerd", kCableVoltageDrop, kCompanion},
         {kCableSection, "mn_kabloakımduzelt", kRatingCorrection, kCompanion},
         {kCableSection, "mn_havai", kOverheadLineDrop, kCompanion},
+        {kFuseRating, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kConduit, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kConduit, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
+        {kConduit, "mn_cokkesıt", kAuxiliaryCalculations, kCompanion, onPage(12)},
     };
     return openings;
 }

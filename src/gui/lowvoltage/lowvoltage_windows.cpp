@@ -3,6 +3,8 @@
 #include "gui/lowvoltage/ac_power_window.h"
 #include "gui/lowvoltage/cable_section_window.h"
 #include "gui/lowvoltage/cable_voltage_drop_window.h"
+#include "gui/lowvoltage/conduit_window.h"
+#include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
@@ -19,6 +21,8 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<RatingCorrectionWindow>();
     registry.add<CableVoltageDropWindow>();
     registry.add<CableSectionWindow>();
+    registry.add<FuseRatingWindow>();
+    registry.add<ConduitWindow>();
 }
 
 } // namespace voltaris::gui
