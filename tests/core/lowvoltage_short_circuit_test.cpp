@@ -1,4 +1,4 @@
-#include "core/circuits/conductor_section.h"
+#include "core/lowvoltage/cable_voltage_drop.h"
 #include "core/lowvoltage/low_voltage_short_circuit.h"
 #include "core/numbers.h"
 
@@ -161,11 +161,11 @@ TEST(LowVoltageShortCircuitChecks, TimeThatIsNoNumberFails) {
     EXPECT_THROW(CheckLineEnd(6.2, "95", ""), ComputeFailure);
 }
 
-TEST(LowVoltageShortCircuitMenu, SectionFromDiameterIsNotRounded) {
+TEST(LowVoltageShortCircuitMenu, SectionFromDiameterIsUnrounded) {
     // π taken as 3.14: 1.5² × 3.14 / 4.
-    EXPECT_EQ(conductor_section::CableSectionMessage(1.5),
+    EXPECT_EQ(cable_voltage_drop::SectionMessage(1.5),
               ResultMessage("Hesaplanan İletkenin Kesiti 1.76625 MiliMetreKare(mm²)'dir..."));
-    EXPECT_THROW(conductor_section::CableSectionMessage(1e300), ComputeFailure);
+    EXPECT_THROW(cable_voltage_drop::SectionMessage(1e300), ComputeFailure);
 }
 
 } // namespace

@@ -12,9 +12,4 @@ double DiameterOf(double section) {
     return checked::Sqrt(4 * section / kShortPi);
 }
 
-Message CableSectionMessage(double diameter) {
-    return ResultMessage("Hesaplanan İletkenin Kesiti " + NumberText(SectionOf(diameter)) +
-                         " MiliMetreKare(mm²)'dir...");
-}
-
 } // namespace voltaris::conductor_section

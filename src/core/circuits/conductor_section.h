@@ -2,8 +2,6 @@
 // conductor windows work them out, with π taken as 3.14, and their prompts.
 #pragma once
 
-#include "core/messages.h"
-
 #include <string_view>
 
 namespace voltaris::conductor_section {
@@ -23,10 +21,5 @@ inline constexpr std::string_view kSectionPrompt =
     "İletkenin Kesitini MilimetreKare (mm²) Cinsinden Giriniz...";
 inline constexpr std::string_view kDiameterPrompt =
     "İletkenin Çapını Milimetre (mm) Cinsinden Giriniz...";
-
-// The "SONUÇ" box of the cable windows' section command: "Hesaplanan İletkenin Kesiti " + the
-// section of `diameter` (SectionOf, unrounded) + " MiliMetreKare(mm²)'dir...". Throws
-// ComputeFailure when the section is too large for a number.
-Message CableSectionMessage(double diameter);
 
 } // namespace voltaris::conductor_section

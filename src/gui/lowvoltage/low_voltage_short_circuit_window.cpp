@@ -1,6 +1,7 @@
 #include "gui/lowvoltage/low_voltage_short_circuit_window.h"
 
 #include "core/circuits/conductor_section.h"
+#include "core/lowvoltage/cable_voltage_drop.h"
 #include "gui/fields.h"
 #include "gui/lowvoltage/cable_widgets.h"
 #include "gui/lowvoltage/check_picture.h"
@@ -180,7 +181,7 @@ void LowVoltageShortCircuitWindow::compute() {
 
 void LowVoltageShortCircuitWindow::sectionFromDiameter() {
     PromptWarning(this, [this] {
-        ShowMessage(this, conductor_section::CableSectionMessage(
+        ShowMessage(this, cable_voltage_drop::SectionMessage(
                               PromptNumber(this, qs(conductor_section::kDiameterPrompt))));
     });
 }
