@@ -192,6 +192,16 @@ const std::vector<Opening>& table() {
         {kInstallationCompensation, "Mn_AKIM", kQuantityConversion, kCompanion, onPage(3)},
         {kInstallationCompensation, "Mn_Farad", kQuantityConversion, kCompanion, onPage(1)},
         {kInstallationCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
+        {kLighting, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kLighting, "Command5", kTableDisplay, kCompanion, {"Yansıtma Geçirme Katsayı Tablosu",
+            {"Picture1"}, {"Picture2"}}},
+        {kEarthing, "mn_direnç", kQuantityConversion, kCompanion, onPage(0)},
+        {kEarthing, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kEarthing, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kEarthing, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
+        {kEarthing, "mn_cokkesıt", kAuxiliaryCalculations, kCompanion, onPage(12)},
+        {kEarthing, "Command12", kTableDisplay, kCompanion, {"Toprak Özgül Direnç Tablosu",
+            {"Picture2"}, {"Picture1"}}},
     };
     return openings;
 }

@@ -5,7 +5,7 @@ namespace voltaris::reference_tables {
 const Table& ReflectionFactors() {
     static const Table table = {
         "Çeşitli Malzemelerin Yansıtma ve Geçirme Katsayıları",
-        {"Yansıma Türü", "Malzeme", "Yansıtma Katsayısı (%)", "Geçirme Katsayısı (%)"},
+        {"Yansıma Türü", "Malzeme", "Yansıtma\nKatsayısı (%)", "Geçirme\nKatsayısı (%)"},
         {
             {"Aynasal", "Aynalı ve optik kaplamalı cam", "80 – 99", "–"},
             {"Aynasal", "Metal kaplı ve optik kaplamalı plastik", "75 – 97", "–"},

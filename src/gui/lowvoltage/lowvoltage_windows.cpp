@@ -1,9 +1,12 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
 #include "gui/lowvoltage/ac_power_window.h"
+#include "gui/lowvoltage/earthing_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
+#include "gui/lowvoltage/lighting_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
+#include "gui/lowvoltage/table_display_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -13,6 +16,9 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<LoadCompensationWindow>();
     registry.add<InstallationCompensationWindow>();
     registry.add<PowerConversionWindow>();
+    registry.add<LightingWindow>();
+    registry.add<EarthingWindow>();
+    registry.add<TableDisplayWindow>();
 }
 
 } // namespace voltaris::gui
