@@ -74,6 +74,20 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
     return button;
 }
 
+QPushButton* makeComputeButton(const QString& name) {
+    return makeButton(name, QStringLiteral("Hesapla"));
+}
+
+QPushButton* makeReportButton(const QString& name) {
+    QPushButton* report = makeButton(name, QStringLiteral("Rapor Ver"));
+    report->setEnabled(false);
+    return report;
+}
+
+QPushButton* makeClearButton(const QString& name) {
+    return makeButton(name, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil"));
+}
+
 QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands,
                            const QList<QPushButton*>& leaving) {
     auto* row = new QHBoxLayout;

@@ -52,6 +52,11 @@ QLabel* makeLabel(const QString& name, const QString& text);
 // ("-0.000123456789012345").
 void fitGeneralNumbers(QLineEdit* field);
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip = {});
+// The standard commands of a tool: "Hesapla"; "Rapor Ver", disabled until a compute finishes;
+// "Temizle" with the tool tip "Hesabı Sil".
+QPushButton* makeComputeButton(const QString& name);
+QPushButton* makeReportButton(const QString& name);
+QPushButton* makeClearButton(const QString& name);
 
 // The row of command buttons at the bottom: compute, report, clear, then, at the right end, the
 // leaving buttons ("Bu Bölümü Kapat", "Ana Menüye Dön").
