@@ -26,10 +26,6 @@ const QString kMetre = QStringLiteral("m");
 const QString kPieces = QStringLiteral("Adet");
 const QString kComputed = QStringLiteral("Hesaplanan Direnç Değeri");
 
-QPushButton* makeCompute(const QString& name) {
-    return makeButton(name, QStringLiteral("Hesapla"));
-}
-
 QLineEdit* addResistance(FieldGrid* grid, const QString& name, const QString& label = kComputed) {
     QLineEdit* field = makeResult(name, label);
     grid->addRow(label, field, makeOhmUnit());
@@ -132,8 +128,7 @@ EarthingWindow::EarthingWindow()
     tabs->addTab(buildMeshPage(), QStringLiteral("Gözlü Topraklama"));
     layout->addWidget(tabs, 1);
 
-    auto* clearButton = makeButton(QStringLiteral("Command7"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command7"));
     layout->addLayout(makeButtonRow(
         {clearButton, makeNote(this, QStringLiteral("Command8"), earthing::kSourceNote)},
         {makeReturnButton(QStringLiteral("Command2"))}));
@@ -232,7 +227,7 @@ QWidget* EarthingWindow::buildFoundationPage() {
     // The verdicts' column keeps the width of the longer verdict, said or not.
     grid->setColumnMinimumWidth(3, fontMetrics().horizontalAdvance(qs(earthing::kUnsuitable)));
 
-    computes_[0] = makeCompute(QStringLiteral("Command9"));
+    computes_[0] = makeComputeButton(QStringLiteral("Command9"));
     connect(computes_[0], &QPushButton::clicked, this, &EarthingWindow::computeFoundation);
     return makePage(stacked(grid), std::nullopt, computes_[0]);
 }
@@ -266,7 +261,7 @@ QWidget* EarthingWindow::buildRodsPage() {
     QLineEdit* count =
         grid->addInput(QStringLiteral("Text9"), QStringLiteral("Çubuk Sayısını Giriniz"), kPieces);
     QLineEdit* result = addResistance(grid, QStringLiteral("Text5"));
-    computes_[1] = makeCompute(QStringLiteral("Command3"));
+    computes_[1] = makeComputeButton(QStringLiteral("Command3"));
     onResistanceCompute(this, computes_[1], result, {resistivity_, diameter, length, count},
                         [=, this](std::string shown) {
                             return earthing::Compute(
@@ -296,7 +291,7 @@ QWidget* EarthingWindow::buildSectionPage() {
         grid->addResult(QStringLiteral("Text19"), QStringLiteral("Lehim,B.Kaynağı"), mm2);
     QLineEdit* bolted =
         grid->addResult(QStringLiteral("Text20"), QStringLiteral("Civatalı,Press"), mm2);
-    computes_[2] = makeCompute(QStringLiteral("Command6"));
+    computes_[2] = makeComputeButton(QStringLiteral("Command6"));
     connect(computes_[2], &QPushButton::clicked, this, [=, this] {
         const auto outcome = earthing::Compute(
             earthing::SectionInputs{utf8(current->text()), utf8(time->text())},
@@ -319,7 +314,7 @@ QWidget* EarthingWindow::buildPolygonPage() {
     QLineEdit* length = grid->addInput(
         QStringLiteral("Text18"), QStringLiteral("Toprağa Gömülü İletken Boyunu Giriniz"), kMetre);
     QLineEdit* result = addResistance(grid, QStringLiteral("Text15"));
-    computes_[3] = makeCompute(QStringLiteral("Command5"));
+    computes_[3] = makeComputeButton(QStringLiteral("Command5"));
     onResistanceCompute(this, computes_[3], result, {resistivity_, perimeter, length},
                         [=, this](std::string shown) {
                             return earthing::Compute(earthing::Polygon{utf8(resistivity_->text()),
@@ -374,7 +369,7 @@ QWidget* EarthingWindow::buildBuriedPage() {
     fields->addLayout(buriedGrid_);
     fields->addStretch(1);
 
-    computes_[4] = makeCompute(QStringLiteral("Command1"));
+    computes_[4] = makeComputeButton(QStringLiteral("Command1"));
     onResistanceCompute(
         this, computes_[4], result, {length, depth, resistivity_, enteredDiameter_},
         [=, this](std::string shown) {
@@ -409,7 +404,7 @@ QWidget* EarthingWindow::buildMeshPage() {
     QLineEdit* total = grid->addInput(QStringLiteral("Text10"),
                                       QStringLiteral("Toplam İletken Boyunu Giriniz"), kMetre);
     QLineEdit* result = addResistance(grid, QStringLiteral("Text14"));
-    computes_[5] = makeCompute(QStringLiteral("Command4"));
+    computes_[5] = makeComputeButton(QStringLiteral("Command4"));
     onResistanceCompute(this, computes_[5], result, {resistivity_, total, width, length},
                         [=, this](std::string shown) {
                             return earthing::Compute(
