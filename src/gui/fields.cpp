@@ -128,13 +128,13 @@ QLineEdit* FieldGrid::addResult(const QString& name, const QString& label, const
 }
 
 QComboBox* FieldGrid::addList(const QString& name, const QString& label, const QStringList& entries,
-                              int initialIndex) {
+                              int initialIndex, const QString& unit) {
     auto* list = new QComboBox;
     list->setObjectName(name);
     list->setAccessibleName(label);
     list->addItems(entries);
     list->setCurrentIndex(initialIndex);
-    addRow(label, list);
+    addRow(label, list, unit.isEmpty() ? nullptr : makeUnitLabel(unit));
     return list;
 }
 

@@ -27,8 +27,9 @@ public:
                         const QString& toolTip = {});
     // A result field: looks like a result, right-aligned, still editable as the user expects.
     QLineEdit* addResult(const QString& name, const QString& label, const QString& unit = {});
+    // A list, with its unit where it has one.
     QComboBox* addList(const QString& name, const QString& label, const QStringList& entries,
-                       int initialIndex = 0);
+                       int initialIndex = 0, const QString& unit = {});
     // Any control as a row; `unit` may be null.
     void addRow(const QString& label, QWidget* control, QWidget* unit = nullptr);
     // Shows or hides the whole row of `control`: its label, the control and its unit. The

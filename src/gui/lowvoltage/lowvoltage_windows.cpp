@@ -1,11 +1,16 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
 #include "gui/lowvoltage/ac_power_window.h"
+#include "gui/lowvoltage/cable_section_window.h"
+#include "gui/lowvoltage/cable_voltage_drop_window.h"
+#include "gui/lowvoltage/conduit_window.h"
 #include "gui/lowvoltage/earthing_window.h"
+#include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/lighting_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
+#include "gui/lowvoltage/rating_correction_window.h"
 #include "gui/lowvoltage/table_display_window.h"
 #include "gui/window_registry.h"
 
@@ -19,6 +24,11 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<LightingWindow>();
     registry.add<EarthingWindow>();
     registry.add<TableDisplayWindow>();
+    registry.add<RatingCorrectionWindow>();
+    registry.add<CableVoltageDropWindow>();
+    registry.add<CableSectionWindow>();
+    registry.add<FuseRatingWindow>();
+    registry.add<ConduitWindow>();
 }
 
 } // namespace voltaris::gui
