@@ -194,13 +194,9 @@ QWidget* EarthingWindow::buildFoundationPage() {
     QStringList currents;
     for (const std::string& current : earthing::RatedCurrents())
         currents << qs(current);
-    ratedCurrent_ = new QComboBox;
-    ratedCurrent_->setObjectName(QStringLiteral("Combo2"));
-    const QString currentLabel = QStringLiteral("Koruma Elemanının Anma Akımını Seçiniz");
-    ratedCurrent_->setAccessibleName(currentLabel);
-    ratedCurrent_->addItems(currents);
-    ratedCurrent_->setCurrentIndex(earthing::kRatedCurrentDefault);
-    grid->addRow(currentLabel, ratedCurrent_, makeUnitLabel(QStringLiteral("A")));
+    ratedCurrent_ = grid->addList(QStringLiteral("Combo2"),
+                                  QStringLiteral("Koruma Elemanının Anma Akımını Seçiniz"),
+                                  currents, earthing::kRatedCurrentDefault, QStringLiteral("A"));
     tripMultiple_ = grid->addInput(QStringLiteral("Text26"),
                                    QStringLiteral("Koruma Elemanının Açma Akımını Giriniz"),
                                    QStringLiteral("x In"));
