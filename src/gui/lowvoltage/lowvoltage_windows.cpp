@@ -5,12 +5,15 @@
 #include "gui/lowvoltage/cable_voltage_drop_window.h"
 #include "gui/lowvoltage/cable_withstand_window.h"
 #include "gui/lowvoltage/conduit_window.h"
+#include "gui/lowvoltage/earthing_window.h"
 #include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
+#include "gui/lowvoltage/lighting_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/low_voltage_short_circuit_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
 #include "gui/lowvoltage/rating_correction_window.h"
+#include "gui/lowvoltage/table_display_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -20,6 +23,9 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<LoadCompensationWindow>();
     registry.add<InstallationCompensationWindow>();
     registry.add<PowerConversionWindow>();
+    registry.add<LightingWindow>();
+    registry.add<EarthingWindow>();
+    registry.add<TableDisplayWindow>();
     registry.add<RatingCorrectionWindow>();
     registry.add<CableVoltageDropWindow>();
     registry.add<CableSectionWindow>();
