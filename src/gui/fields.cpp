@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -72,6 +73,13 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
     button->setAccessibleName(caption);
     button->setToolTip(toolTip);
     return button;
+}
+
+QGroupBox* makeFrame(const QString& title, QLayout* content) {
+    auto* frame = new QGroupBox(title);
+    frame->setAccessibleName(title);
+    frame->setLayout(content);
+    return frame;
 }
 
 QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands,

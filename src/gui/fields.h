@@ -9,6 +9,7 @@
 
 class QAction;
 class QComboBox;
+class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
 class QMenu;
@@ -52,6 +53,8 @@ QLabel* makeLabel(const QString& name, const QString& text);
 // ("-0.000123456789012345").
 void fitGeneralNumbers(QLineEdit* field);
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip = {});
+// A titled frame around `content` (field rows, other frames).
+QGroupBox* makeFrame(const QString& title, QLayout* content);
 
 // The row of command buttons at the bottom: compute, report, clear, then, at the right end, the
 // leaving buttons ("Bu Bölümü Kapat", "Ana Menüye Dön").

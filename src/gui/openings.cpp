@@ -192,6 +192,11 @@ const std::vector<Opening>& table() {
         {kInstallationCompensation, "Mn_AKIM", kQuantityConversion, kCompanion, onPage(3)},
         {kInstallationCompensation, "Mn_Farad", kQuantityConversion, kCompanion, onPage(1)},
         {kInstallationCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
+        {kBusbar, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kBusbar, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kBusbar, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
+        {kBusbar, "mn_agırlık", kUnitConversion, kCompanion, onPage(3)},
+        {kBusbar, "mn_DirSıcak", kTemperatureResistance, kCompanion},
     };
     return openings;
 }

@@ -66,11 +66,11 @@ inline constexpr std::string_view kNote =
 
 // The line naming where the catalogue's values come from, shown under the results.
 inline constexpr std::string_view kSourceNote =
-    "Kaynaklar: 400 V 4 kutuplu motor akımları ve gL/gG sigortalar Moeller Wiring Manual 02/05 "
-    "(Rated motor currents); kontaktör (AC-3, 400 V) ve termik seçimi Siemens 3TF/3UA (Motor "
-    "Control Products Catalog 2001), Hyundai HiMC/HiTH (Hi Series kataloğu), Moeller DILM/ZB "
-    "(Moeller Wiring Manual 02/05), Telemecanique TeSys D/F (LRD, LR9F) seçim tabloları; yıldız-"
-    "üçgende ana ve üçgen kontaktör 0,58 × In, yıldız kontaktör 0,33 × In, termik 0,58 × In; NYY "
-    "kablo akım değerleri VDE 0298-4 (havada).";
+    "Kaynaklar: 400 V 4 kutuplu motor akımları (In) ve gL/gG sigortalar Moeller Wiring Manual "
+    "02/05 (Rated motor currents); kontaktör (AC-3, 400 V) ve termik seçim tabloları Siemens "
+    "3TF/3UA (Motor Control Products Catalog 2001), Hyundai HiMC/HiTH (Hi Series), Moeller "
+    "DILM/ZB (Wiring Manual 02/05), Telemecanique TeSys D/F; yıldız-üçgende ana ve üçgen "
+    "kontaktör ile termik 0,58 × In, yıldız kontaktör 0,33 × In; NYY kablolar VDE 0298-4 (havada): "
+    "giriş 1,25 × In, yıldız/üçgen motor kabloları 0,58 × In.";
 
 } // namespace voltaris::motor_starting

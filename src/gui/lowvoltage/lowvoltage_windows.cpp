@@ -1,8 +1,10 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
 #include "gui/lowvoltage/ac_power_window.h"
+#include "gui/lowvoltage/busbar_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
+#include "gui/lowvoltage/motor_starting_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
 #include "gui/window_registry.h"
 
@@ -13,6 +15,8 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<LoadCompensationWindow>();
     registry.add<InstallationCompensationWindow>();
     registry.add<PowerConversionWindow>();
+    registry.add<BusbarWindow>();
+    registry.add<MotorStartingWindow>();
 }
 
 } // namespace voltaris::gui
