@@ -75,6 +75,20 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
     return button;
 }
 
+QPushButton* makeComputeButton(const QString& name) {
+    return makeButton(name, QStringLiteral("Hesapla"));
+}
+
+QPushButton* makeReportButton(const QString& name) {
+    QPushButton* report = makeButton(name, QStringLiteral("Rapor Ver"));
+    report->setEnabled(false);
+    return report;
+}
+
+QPushButton* makeClearButton(const QString& name) {
+    return makeButton(name, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil"));
+}
+
 QGroupBox* makeFrame(const QString& title, QLayout* content) {
     auto* frame = new QGroupBox(title);
     frame->setAccessibleName(title);
@@ -122,13 +136,13 @@ QLineEdit* FieldGrid::addResult(const QString& name, const QString& label, const
 }
 
 QComboBox* FieldGrid::addList(const QString& name, const QString& label, const QStringList& entries,
-                              int initialIndex) {
+                              int initialIndex, const QString& unit) {
     auto* list = new QComboBox;
     list->setObjectName(name);
     list->setAccessibleName(label);
     list->addItems(entries);
     list->setCurrentIndex(initialIndex);
-    addRow(label, list);
+    addRow(label, list, unit.isEmpty() ? nullptr : makeUnitLabel(unit));
     return list;
 }
 

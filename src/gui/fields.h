@@ -28,8 +28,9 @@ public:
                         const QString& toolTip = {});
     // A result field: looks like a result, right-aligned, still editable as the user expects.
     QLineEdit* addResult(const QString& name, const QString& label, const QString& unit = {});
+    // A list, with its unit where it has one.
     QComboBox* addList(const QString& name, const QString& label, const QStringList& entries,
-                       int initialIndex = 0);
+                       int initialIndex = 0, const QString& unit = {});
     // Any control as a row; `unit` may be null.
     void addRow(const QString& label, QWidget* control, QWidget* unit = nullptr);
     // Shows or hides the whole row of `control`: its label, the control and its unit. The
@@ -53,6 +54,11 @@ QLabel* makeLabel(const QString& name, const QString& text);
 // ("-0.000123456789012345").
 void fitGeneralNumbers(QLineEdit* field);
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip = {});
+// The standard commands of a tool: "Hesapla"; "Rapor Ver", disabled until a compute finishes;
+// "Temizle" with the tool tip "Hesabı Sil".
+QPushButton* makeComputeButton(const QString& name);
+QPushButton* makeReportButton(const QString& name);
+QPushButton* makeClearButton(const QString& name);
 // A titled frame around `content` (field rows, other frames).
 QGroupBox* makeFrame(const QString& title, QLayout* content);
 

@@ -25,6 +25,10 @@ void ToolWindow::openAsTool() {
 }
 
 void ToolWindow::openAsCompanion(ToolWindow* opener) {
+    // A companion opening the window it serves only brings it to the front: that window stays
+    // as it was opened, and neither leaves with the other in a circle.
+    if (opener && opener->opener_ == this)
+        return;
     opener_ = opener;
     if (opener && !opener->companions_.contains(this))
         opener->companions_.append(this);

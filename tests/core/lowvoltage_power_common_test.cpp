@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 
 namespace voltaris::power {
@@ -23,10 +21,10 @@ TEST(PowerFactorList, CountsDownFromOneToZero) {
     EXPECT_EQ(list.back(), "0.00");
     // The counting drifts by a few units in the last place; no entry may show it.
     for (int k = 0; k <= 100; ++k) {
-        std::array<char, 8> expected{};
-        std::snprintf(expected.data(), expected.size(), "%d.%02d", (100 - k) / 100,
-                      (100 - k) % 100);
-        EXPECT_EQ(list[static_cast<std::size_t>(k)], expected.data()) << "entry " << k;
+        const int hundredths = (100 - k) % 100;
+        const std::string expected = std::to_string((100 - k) / 100) + "." +
+                                     (hundredths < 10 ? "0" : "") + std::to_string(hundredths);
+        EXPECT_EQ(list[static_cast<std::size_t>(k)], expected) << "entry " << k;
     }
 }
 

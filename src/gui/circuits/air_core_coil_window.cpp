@@ -62,8 +62,7 @@ AirCoreCoilWindow::AirCoreCoilWindow()
     tabs->addTab(buildMultiLayerPage(), QStringLiteral("Çok Katlı Bobin"));
     layout->addWidget(tabs, 1);
 
-    auto* clearButton = makeButton(QStringLiteral("Command4"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command4"));
     layout->addLayout(makeButtonRow({clearButton}, {makeReturnButton(QStringLiteral("Command3"))}));
     connect(clearButton, &QPushButton::clicked, this, &AirCoreCoilWindow::clear);
     connect(tabs, &QTabWidget::currentChanged, this,
@@ -90,7 +89,7 @@ QWidget* AirCoreCoilWindow::buildSingleLayerPage() {
     singleWire_ = grid->addResult(QStringLiteral("Text5"), kWire, kCentimetre);
     empirical_ = addInductance(grid, kEmpirical, QStringLiteral("Text6"));
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
     connect(compute, &QPushButton::clicked, this, &AirCoreCoilWindow::computeSingleLayer);
     return makePage(grid, compute);
 }
@@ -108,7 +107,7 @@ QWidget* AirCoreCoilWindow::buildMultiLayerPage() {
     multiInductance_ = addInductance(grid, kEmpirical, QStringLiteral("Text11"));
     multiWire_ = grid->addResult(QStringLiteral("Text12"), kWire, kCentimetre);
 
-    auto* compute = makeButton(QStringLiteral("Command2"), QStringLiteral("Hesapla"));
+    auto* compute = makeComputeButton(QStringLiteral("Command2"));
     connect(compute, &QPushButton::clicked, this, &AirCoreCoilWindow::computeMultiLayer);
     return makePage(grid, compute);
 }

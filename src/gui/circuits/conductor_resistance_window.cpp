@@ -32,11 +32,9 @@ ConductorResistanceWindow::ConductorResistanceWindow()
     grid->addRow(QStringLiteral("İletkenin Direnci"), resistance_, makeOhmUnit());
     layout->addLayout(grid);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command2"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command5"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command2"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command5"));
     auto* note =
         makeButton(QStringLiteral("Command4"), QStringLiteral("Not"), QStringLiteral("Açıklama"));
     layout->addStretch(1);

@@ -48,11 +48,10 @@ HeaterWindow::HeaterWindow() : ToolWindow(kForm, QStringLiteral("Isıtıcı Rez�
     layout->addLayout(grid);
     layout->addStretch(1);
 
-    auto* compute = makeButton(QStringLiteral("Command4"), QStringLiteral("Hesapla"));
+    auto* compute = makeComputeButton(QStringLiteral("Command4"));
     auto* note =
         makeButton(QStringLiteral("Command3"), QStringLiteral("Not"), QStringLiteral("Açıklama"));
-    auto* clearButton = makeButton(QStringLiteral("Command5"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command5"));
     layout->addLayout(makeButtonRow({compute, note, clearButton},
                                     {makeReturnButton(QStringLiteral("Command1"))}));
 

@@ -77,13 +77,11 @@ LedResistorWindow::LedResistorWindow()
     layout->addLayout(grid);
     layout->addStretch(1);
 
-    auto* compute = makeButton(QStringLiteral("Command2"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command5"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
+    auto* compute = makeComputeButton(QStringLiteral("Command2"));
+    report_ = makeReportButton(QStringLiteral("Command5"));
     note_ =
         makeButton(QStringLiteral("Command1"), QStringLiteral("Not"), QStringLiteral("Açıklama"));
-    auto* clearButton = makeButton(QStringLiteral("Command4"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command4"));
     layout->addLayout(makeButtonRow({compute, report_, note_, clearButton},
                                     {makeReturnButton(QStringLiteral("Command3"))}));
 

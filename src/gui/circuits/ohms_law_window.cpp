@@ -95,10 +95,8 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(kForm, kTitle) {
     layout->addLayout(results);
 
     compute_ = makeButton(QStringLiteral("Command1"), QStringLiteral("HESAPLA"));
-    report_ = makeButton(QStringLiteral("Command4"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    report_ = makeReportButton(QStringLiteral("Command4"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command3"));
     QPushButton* back = makeReturnButton(QStringLiteral("Command2"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute_, report_, clearButton}, {back}));

@@ -27,12 +27,11 @@ resistance::BridgeCase bridgeCase(int option) {
 }
 
 QPushButton* computeButton(int number) {
-    return makeButton(QStringLiteral("Command%1").arg(number), QStringLiteral("Hesapla"));
+    return makeComputeButton(QStringLiteral("Command%1").arg(number));
 }
 
 QPushButton* clearButton(int number) {
-    return makeButton(QStringLiteral("Command%1").arg(number), QStringLiteral("Temizle"),
-                      QStringLiteral("Hesabı Sil"));
+    return makeClearButton(QStringLiteral("Command%1").arg(number));
 }
 
 } // namespace

@@ -38,9 +38,8 @@ TemperatureResistanceWindow::TemperatureResistanceWindow()
     grid->addRow(QStringLiteral("Hesaplanan Direnç Değeri"), result_, makeOhmUnit());
     layout->addLayout(grid);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    auto* clearButton = makeButton(QStringLiteral("Command5"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command5"));
     auto* note = makeButton(QStringLiteral("Command2"), QStringLiteral("Not"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute, clearButton, note},

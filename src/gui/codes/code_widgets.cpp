@@ -47,9 +47,8 @@ QPushButton* addToleranceCommand(QWidget* window, QBoxLayout* layout, const QStr
 void addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
                        const QString& backName, const std::function<void()>& compute,
                        const std::function<void()>& clear) {
-    QPushButton* computeButton = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    QPushButton* clearButton =
-        makeButton(clearName, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil"));
+    QPushButton* computeButton = makeComputeButton(QStringLiteral("Command1"));
+    QPushButton* clearButton = makeClearButton(clearName);
     layout->addLayout(
         makeButtonRow({computeButton, clearButton}, {window->makeReturnButton(backName)}));
     QObject::connect(computeButton, &QPushButton::clicked, window, compute);

@@ -181,8 +181,7 @@ ResistorColourFinderWindow::ResistorColourFinderWindow()
     }
     layout->addWidget(picture_, 1);
 
-    QPushButton* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
-                                          QStringLiteral("Hesabı Sil"));
+    QPushButton* clearButton = makeClearButton(QStringLiteral("Command3"));
     layout->addLayout(makeButtonRow({clearButton}, {makeReturnButton(QStringLiteral("Command2"))}));
 
     connect(value_, &QLineEdit::textChanged, this, &ResistorColourFinderWindow::valueChanged);

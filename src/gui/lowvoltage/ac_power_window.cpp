@@ -112,10 +112,9 @@ AcPowerWindow::AcPowerWindow()
     values->addLayout(currentValues, 1);
     layout->addWidget(makeFrame(QStringLiteral("Ek Hesaplama Sonuçları"), values));
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command4"), QStringLiteral("Rapor Ver"));
-    auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command4"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command3"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute, report_, clearButton},
                                     {makeReturnButton(QStringLiteral("Command2"))}));
@@ -127,9 +126,8 @@ AcPowerWindow::AcPowerWindow()
     connect(report_, &QPushButton::clicked, this, &AcPowerWindow::writeReport);
     connect(clearButton, &QPushButton::clicked, this, &AcPowerWindow::clear);
 
-    // Opening: the 220 V choice, as if it had been clicked; no report before a compute.
+    // Opening: the 220 V choice, as if it had been clicked.
     chooseSupply();
-    report_->setEnabled(false);
     current_->setFocus();
 }
 

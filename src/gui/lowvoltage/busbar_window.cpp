@@ -82,9 +82,8 @@ BusbarWindow::BusbarWindow() : ToolWindow(kForm, QStringLiteral("Bara Hesaplama"
     layout->addLayout(grid);
     layout->addStretch(1);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    auto* clearButton = makeButton(QStringLiteral("Command2"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command2"));
     auto* note = makeButton(QStringLiteral("Command4"), QStringLiteral("Not"));
     layout->addLayout(makeButtonRow({compute, clearButton, note},
                                     {makeReturnButton(QStringLiteral("Command3"))}));

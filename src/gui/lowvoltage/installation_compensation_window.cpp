@@ -63,11 +63,9 @@ InstallationCompensationWindow::InstallationCompensationWindow()
     fixColumnWidths(grid, {kTransformerPower});
     layout->addLayout(grid);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command5"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command2"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command5"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command2"));
     auto* note = makeButton(QStringLiteral("Command4"), QStringLiteral("NOT"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute, report_, clearButton, note},

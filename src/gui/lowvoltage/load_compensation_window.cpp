@@ -69,11 +69,9 @@ LoadCompensationWindow::LoadCompensationWindow()
     fixColumnWidths(grid, {kStarCapacitance});
     layout->addLayout(grid);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command4"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command4"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command3"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute, report_, clearButton},
                                     {makeReturnButton(QStringLiteral("Command2"))}));

@@ -2,10 +2,15 @@
 
 #include "gui/lowvoltage/ac_power_window.h"
 #include "gui/lowvoltage/busbar_window.h"
+#include "gui/lowvoltage/cable_section_window.h"
+#include "gui/lowvoltage/cable_voltage_drop_window.h"
+#include "gui/lowvoltage/conduit_window.h"
+#include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/motor_starting_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
+#include "gui/lowvoltage/rating_correction_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -17,6 +22,11 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<PowerConversionWindow>();
     registry.add<BusbarWindow>();
     registry.add<MotorStartingWindow>();
+    registry.add<RatingCorrectionWindow>();
+    registry.add<CableVoltageDropWindow>();
+    registry.add<CableSectionWindow>();
+    registry.add<FuseRatingWindow>();
+    registry.add<ConduitWindow>();
 }
 
 } // namespace voltaris::gui

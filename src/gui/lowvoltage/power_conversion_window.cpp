@@ -71,11 +71,9 @@ PowerConversionWindow::PowerConversionWindow()
     top->addWidget(new PowerTriangle(QStringLiteral("Picture1")));
     layout->addLayout(top);
 
-    auto* compute = makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla"));
-    report_ = makeButton(QStringLiteral("Command5"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command2"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    auto* compute = makeComputeButton(QStringLiteral("Command1"));
+    report_ = makeReportButton(QStringLiteral("Command5"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command2"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute, report_, clearButton},
                                     {makeCompanionCloseButton(QStringLiteral("Command4")),
