@@ -64,13 +64,14 @@ inline constexpr std::string_view kNote =
     "Kablo Kesitleri Yerine Uygun Olanı Lütfen Hesaplayınız. Programda Kablo Kesit Hesaplama "
     "Bölümü Bulunmaktadır...";
 
-// The line naming where the catalogue's values come from, shown under the results.
+// The lines naming where the catalogue's values come from, shown under the results.
 inline constexpr std::string_view kSourceNote =
-    "Kaynaklar: 400 V 4 kutuplu motor akımları (In) ve gL/gG sigortalar Moeller Wiring Manual "
-    "02/05 (Rated motor currents); kontaktör (AC-3, 400 V) ve termik seçim tabloları Siemens "
-    "3TF/3UA (Motor Control Products Catalog 2001), Hyundai HiMC/HiTH (Hi Series), Moeller "
-    "DILM/ZB (Wiring Manual 02/05), Telemecanique TeSys D/F; yıldız-üçgende ana ve üçgen "
-    "kontaktör ile termik 0,58 × In, yıldız kontaktör 0,33 × In; NYY kablolar VDE 0298-4 (havada): "
-    "giriş 1,25 × In, yıldız/üçgen motor kabloları 0,58 × In.";
+    "Kaynaklar: motor akımları (In; 400 V, 4 kutuplu) ve gL/gG sigortalar Moeller Wiring Manual "
+    "02/05.\n"
+    "Kontaktör (AC-3, 400 V) ve termik: Siemens 3TF/3UA, Hyundai HiMC/HiTH, Moeller DILM/ZB, "
+    "Telemecanique TeSys D/F seçim tabloları.\n"
+    "Yıldız-üçgen: ana ve üçgen kontaktör ile termik 0,58 × In, yıldız kontaktör 0,33 × In.\n"
+    "NYY kablolar, VDE 0298-4 havada akım değerleri: giriş 1,25 × In, yıldız/üçgen motor "
+    "kabloları 0,58 × In.";
 
 } // namespace voltaris::motor_starting

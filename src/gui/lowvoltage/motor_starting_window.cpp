@@ -6,6 +6,7 @@
 #include "gui/options.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,19 +42,21 @@ MotorStartingWindow::MotorStartingWindow()
     choice->addStretch(1);
     layout->addLayout(choice);
 
-    // A read-only result row of `grid` for Text(result + 1); `where` names its group for a
-    // screen reader.
-    const auto addText = [this](FieldGrid* grid, ms::Result result, const QString& label,
-                                const QString& where) {
-        QLineEdit* field =
-            grid->addResult(QStringLiteral("Text%1").arg(result + 1), label, QString());
-        field->setAccessibleName(where + QStringLiteral(" ") + label);
+    // A read-only result field Text(result + 1); `where` names its group for a screen reader.
+    const auto makeText = [this](ms::Result result, const QString& label, const QString& where) {
+        QLineEdit* field = makeResult(QStringLiteral("Text%1").arg(result + 1),
+                                      where + QStringLiteral(" ") + label);
         field->setReadOnly(true);
         // As wide as the longest texts of the catalogue ("HİMC 500 W", "3(3x70+35)").
         const QFontMetrics metrics = field->fontMetrics();
         field->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("3(3x70+35)")) +
                                metrics.averageCharWidth() * 3);
         results_[result] = field;
+        return field;
+    };
+    const auto addText = [&makeText](FieldGrid* grid, ms::Result result, const QString& label,
+                                     const QString& where) {
+        grid->addRow(label, makeText(result, label, where));
     };
     const QString type = QStringLiteral("Kontaktör Tipi");
     const QString ac3 = QStringLiteral("Kontaktör AC3");
@@ -72,16 +75,21 @@ MotorStartingWindow::MotorStartingWindow()
     directColumn->addLayout(directRows);
     directColumn->addStretch(1);
 
+    // The three contactors of star-delta starting side by side, each a column under its caption,
+    // the rows' captions once at the left.
     const QString starDelta = QStringLiteral("Yıldız / Üçgen Yolverme");
-    auto* contactors = new QHBoxLayout;
+    auto* contactors = new QGridLayout;
+    contactors->addWidget(new QLabel(type), 1, 0);
+    contactors->addWidget(new QLabel(ac3), 2, 0);
+    int column = 1;
     for (const auto& [title, result] :
          {std::pair{QStringLiteral("Ana Kontaktör"), ms::MainContactor},
           std::pair{QStringLiteral("Üçgen Kontaktör"), ms::DeltaContactor},
           std::pair{QStringLiteral("Yıldız Kontaktör"), ms::StarContactor}}) {
-        auto* rows = new FieldGrid;
-        addText(rows, result, type, title);
-        addText(rows, static_cast<ms::Result>(result + 1), ac3, title);
-        contactors->addWidget(makeFrame(title, rows));
+        contactors->addWidget(new QLabel(title), 0, column, Qt::AlignHCenter);
+        contactors->addWidget(makeText(result, type, title), 1, column);
+        contactors->addWidget(makeText(static_cast<ms::Result>(result + 1), ac3, title), 2, column);
+        ++column;
     }
     auto* protection = new FieldGrid;
     addText(protection, ms::StarDeltaFuse, fuse, starDelta);
@@ -94,6 +102,7 @@ MotorStartingWindow::MotorStartingWindow()
     protectionAndCables->addWidget(makeFrame(cable, cables), 1);
     auto* starDeltaColumn = new QVBoxLayout;
     starDeltaColumn->addLayout(contactors);
+    starDeltaColumn->addSpacing(fontMetrics().height() / 2);
     starDeltaColumn->addLayout(protectionAndCables);
 
     auto* methods = new QHBoxLayout;
@@ -102,7 +111,6 @@ MotorStartingWindow::MotorStartingWindow()
     layout->addWidget(makeFrame(QStringLiteral("Sonuçlar"), methods));
 
     auto* source = makeLabel(QStringLiteral("Label1"), qs(ms::kSourceNote));
-    source->setWordWrap(true);
     QFont small = source->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     source->setFont(small);
