@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -86,6 +87,13 @@ QPushButton* makeReportButton(const QString& name) {
 
 QPushButton* makeClearButton(const QString& name) {
     return makeButton(name, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil"));
+}
+
+QGroupBox* makeFrame(const QString& title, QLayout* content) {
+    auto* frame = new QGroupBox(title);
+    frame->setAccessibleName(title);
+    frame->setLayout(content);
+    return frame;
 }
 
 QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands,

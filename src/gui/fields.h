@@ -9,6 +9,7 @@
 
 class QAction;
 class QComboBox;
+class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
 class QMenu;
@@ -58,6 +59,8 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
 QPushButton* makeComputeButton(const QString& name);
 QPushButton* makeReportButton(const QString& name);
 QPushButton* makeClearButton(const QString& name);
+// A titled frame around `content` (field rows, other frames).
+QGroupBox* makeFrame(const QString& title, QLayout* content);
 
 // The row of command buttons at the bottom: compute, report, clear, then, at the right end, the
 // leaving buttons ("Bu Bölümü Kapat", "Ana Menüye Dön").

@@ -236,6 +236,11 @@ const std::vector<Opening>& table() {
         {kCableWithstand, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kCableWithstand, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
         {kCableWithstand, "mn_cokkesit", kAuxiliaryCalculations, kCompanion, onPage(12)},
+        {kBusbar, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kBusbar, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kBusbar, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
+        {kBusbar, "mn_agırlık", kUnitConversion, kCompanion, onPage(3)},
+        {kBusbar, "mn_DirSıcak", kTemperatureResistance, kCompanion},
     };
     return openings;
 }

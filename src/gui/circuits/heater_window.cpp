@@ -81,7 +81,7 @@ void HeaterWindow::buildMenus(QMenuBar* menuBar) {
                  {{"mn_AkımY", "Akım Yoğunluğu Bölümünü Aç"},
                   {"mn_DirS", "İletkenlerin Direnç Değerlerinin Sıcaklıkla Değişimi Bölümünü Aç"}});
     addPromptItem(
-        extras, QStringLiteral("mn_ÇapÇ"),
+        this, extras, QStringLiteral("mn_ÇapÇ"),
         QStringLiteral("İletkenin Kesitini Biliyorum, Çapına Çevireceğim"),
         [this] {
             const double section = PromptNumber(this, qs(conductor_section::kSectionPrompt));
@@ -90,7 +90,7 @@ void HeaterWindow::buildMenus(QMenuBar* menuBar) {
         },
         kEnterValue);
     energy_ = addPromptItem(
-        extras, QStringLiteral("mn_Jul"), QStringLiteral("Jul Hesabı"),
+        this, extras, QStringLiteral("mn_Jul"), QStringLiteral("Jul Hesabı"),
         [this] {
             const double hours = PromptNumber(this, qs(heater::kHoursPrompt));
             ShowResultBox(this, qs(heater::EnergyMessage(hours, utf8(voltage_->text()),
@@ -99,7 +99,7 @@ void HeaterWindow::buildMenus(QMenuBar* menuBar) {
         kEnterValue);
     energy_->setEnabled(false);
     addPromptItem(
-        extras, QStringLiteral("mn_kalor"),
+        this, extras, QStringLiteral("mn_kalor"),
         QStringLiteral("Su'yu Isıtmak İçin Gerekli Kalori Hesabı"),
         [this] {
             const double litres = PromptNumber(this, qs(heater::kLitresPrompt));
@@ -108,7 +108,7 @@ void HeaterWindow::buildMenus(QMenuBar* menuBar) {
         },
         kEnterValues);
     addPromptItem(
-        extras, QStringLiteral("mn_güçBul"), QStringLiteral("Kaloriden Güç Değerini Bulma"),
+        this, extras, QStringLiteral("mn_güçBul"), QStringLiteral("Kaloriden Güç Değerini Bulma"),
         [this] {
             const double calories = PromptNumber(this, qs(heater::kHeatPrompt));
             const double efficiency = PromptNumber(this, qs(heater::kEfficiencyPrompt));
@@ -116,14 +116,6 @@ void HeaterWindow::buildMenus(QMenuBar* menuBar) {
             ShowResultBox(this, qs(heater::PowerFromHeatMessage(calories, efficiency, minutes)));
         },
         kEnterValue);
-}
-
-QAction* HeaterWindow::addPromptItem(QMenu* menu, const QString& name, const QString& caption,
-                                     const std::function<void()>& command, const QString& warning) {
-    QAction* item = addMenuItem(menu, name, caption);
-    connect(item, &QAction::triggered, this,
-            [this, command, warning] { PromptWarning(this, command, warning); });
-    return item;
 }
 
 void HeaterWindow::compute() {

@@ -6,12 +6,9 @@
 #include "gui/forms.h"
 #include "gui/tool_window.h"
 
-#include <functional>
-
 class QAction;
 class QComboBox;
 class QLineEdit;
-class QMenu;
 class QMenuBar;
 
 namespace voltaris::gui {
@@ -24,9 +21,6 @@ public:
 
 private:
     void buildMenus(QMenuBar* menuBar);
-    // A menu item whose command asks its values with prompts; any failure shows `warning`.
-    QAction* addPromptItem(QMenu* menu, const QString& name, const QString& caption,
-                           const std::function<void()>& command, const QString& warning);
     void compute();
     void clear();
 

@@ -9,7 +9,6 @@
 #include "gui/text_report.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,14 +21,6 @@ namespace voltaris::gui {
 namespace {
 
 using ac_power::Supply;
-
-// A titled frame around a grid of field rows.
-QGroupBox* framed(const QString& title, QLayout* content) {
-    auto* frame = new QGroupBox(title);
-    frame->setAccessibleName(title);
-    frame->setLayout(content);
-    return frame;
-}
 
 QLineEdit* addResultWithTip(FieldGrid* grid, const QString& name, const QString& label,
                             const QString& unit, const QString& toolTip) {
@@ -80,7 +71,7 @@ AcPowerWindow::AcPowerWindow()
     cosPhi_ = addPowerFactorList(given, QStringLiteral("Combo1"),
                                  QStringLiteral("Cosinüs Değerini Seçiniz"));
     auto* givenRow = new QHBoxLayout;
-    givenRow->addWidget(framed(QStringLiteral("Verilenler"), given), 1);
+    givenRow->addWidget(makeFrame(QStringLiteral("Verilenler"), given), 1);
     givenRow->addWidget(new PowerTriangle(QStringLiteral("Picture1")));
     layout->addLayout(givenRow);
 
@@ -92,7 +83,7 @@ AcPowerWindow::AcPowerWindow()
     apparent_ =
         addResultWithTip(results, QStringLiteral("Text5"), QStringLiteral("Görünür Güç(S)"),
                          QStringLiteral("VA"), QStringLiteral("Şebeke'den Çekilen Bileşke Güç"));
-    layout->addWidget(framed(QStringLiteral("Sonuçlar"), results));
+    layout->addWidget(makeFrame(QStringLiteral("Sonuçlar"), results));
 
     // The voltage's values beside the current's.
     auto* voltageValues = new FieldGrid;
@@ -119,7 +110,7 @@ AcPowerWindow::AcPowerWindow()
     values->addLayout(voltageValues, 1);
     values->addSpacing(fontMetrics().horizontalAdvance(QStringLiteral("MM")));
     values->addLayout(currentValues, 1);
-    layout->addWidget(framed(QStringLiteral("Ek Hesaplama Sonuçları"), values));
+    layout->addWidget(makeFrame(QStringLiteral("Ek Hesaplama Sonuçları"), values));
 
     auto* compute = makeComputeButton(QStringLiteral("Command1"));
     report_ = makeReportButton(QStringLiteral("Command4"));

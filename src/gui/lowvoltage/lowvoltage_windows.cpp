@@ -1,6 +1,7 @@
 #include "gui/lowvoltage/lowvoltage_windows.h"
 
 #include "gui/lowvoltage/ac_power_window.h"
+#include "gui/lowvoltage/busbar_window.h"
 #include "gui/lowvoltage/cable_section_window.h"
 #include "gui/lowvoltage/cable_voltage_drop_window.h"
 #include "gui/lowvoltage/cable_withstand_window.h"
@@ -11,6 +12,7 @@
 #include "gui/lowvoltage/lighting_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/low_voltage_short_circuit_window.h"
+#include "gui/lowvoltage/motor_starting_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
 #include "gui/lowvoltage/rating_correction_window.h"
 #include "gui/lowvoltage/table_display_window.h"
@@ -26,6 +28,8 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<LightingWindow>();
     registry.add<EarthingWindow>();
     registry.add<TableDisplayWindow>();
+    registry.add<BusbarWindow>();
+    registry.add<MotorStartingWindow>();
     registry.add<RatingCorrectionWindow>();
     registry.add<CableVoltageDropWindow>();
     registry.add<CableSectionWindow>();
