@@ -68,90 +68,71 @@ AuxiliaryCalculationsWindow::AuxiliaryCalculationsWindow()
     input(grid, 1, current, amp);
     input(grid, 2, QStringLiteral("İletken Kesiti"), QStringLiteral("mm²"));
     result(grid, 3, QStringLiteral("Akım Yoğunluğu (J)"), QStringLiteral("A/mm²"));
-    add(addPage(QStringLiteral("Akım Yoğunluğu"), grid, QStringLiteral("J = I / S"), 1, 2, [this] {
-        const auto outcome = aux::CurrentDensity(text(1), text(2), text(3));
-        write(3, outcome.texts);
-        MissingInputWarning(this, {text_[1], text_[2]}, outcome);
-    }));
+    add(addPage(QStringLiteral("Akım Yoğunluğu"), grid, QStringLiteral("J = I / S"), 1, 2,
+                singleResult(3, {1, 2},
+                             [this] { return aux::CurrentDensity(text(1), text(2), text(3)); })));
 
     grid = new FieldGrid;
     input(grid, 4, frequency, hz);
     inputWithUnits(grid, 5, inductance, 1, false);
     result(grid, 6, QStringLiteral("Endüktif Reaktans (XL)"), ohm);
-    add(addPage(
-        QStringLiteral("Endüktif Reaktans"), grid, QStringLiteral("XL = 2π·f·L"), 6, 5, [this] {
-            const auto outcome = aux::InductiveReactance(text(4), text(5), unit(1), text(6));
-            write(6, outcome.texts);
-            MissingInputWarning(this, {text_[4], text_[5]}, outcome);
-        }));
+    add(addPage(QStringLiteral("Endüktif Reaktans"), grid, QStringLiteral("XL = 2π·f·L"), 6, 5,
+                singleResult(6, {4, 5}, [this] {
+                    return aux::InductiveReactance(text(4), text(5), unit(1), text(6));
+                })));
 
     grid = new FieldGrid;
     input(grid, 7, frequency, hz);
     inputWithUnits(grid, 8, capacitance, 2, true);
     result(grid, 9, QStringLiteral("Kapasitif Reaktans (XC)"), ohm);
     add(addPage(QStringLiteral("Kapasitif Reaktans"), grid, QStringLiteral("XC = 1 / (2π·f·C)"), 9,
-                7, [this] {
-                    const auto outcome =
-                        aux::CapacitiveReactance(text(7), text(8), unit(2), text(9));
-                    write(9, outcome.texts);
-                    MissingInputWarning(this, {text_[7], text_[8]}, outcome);
-                }));
+                7, singleResult(9, {7, 8}, [this] {
+                    return aux::CapacitiveReactance(text(7), text(8), unit(2), text(9));
+                })));
 
     grid = new FieldGrid;
     inputWithUnits(grid, 10, capacitance, 3, true);
     input(grid, 11, voltage, volt);
     result(grid, 12, QStringLiteral("Yük (Q)"), QStringLiteral("µC"));
-    add(addPage(QStringLiteral("Kapasite ve Yük"), grid, QStringLiteral("Q = C·U"), 12, 10, [this] {
-        const auto outcome = aux::CapacitorCharge(text(10), unit(3), text(11), text(12));
-        write(12, outcome.texts);
-        MissingInputWarning(this, {text_[10], text_[11]}, outcome);
-    }));
+    add(addPage(QStringLiteral("Kapasite ve Yük"), grid, QStringLiteral("Q = C·U"), 12, 10,
+                singleResult(12, {10, 11}, [this] {
+                    return aux::CapacitorCharge(text(10), unit(3), text(11), text(12));
+                })));
 
     grid = new FieldGrid;
     inputWithUnits(grid, 13, capacitance, 4, true);
     input(grid, 14, voltage, volt);
     result(grid, 15, QStringLiteral("Depolanan Enerji (W)"), joule);
     add(addPage(QStringLiteral("Kondansatörde Depolanan Enerji"), grid,
-                QStringLiteral("W = ½·C·U²"), 15, 11, [this] {
-                    const auto outcome =
-                        aux::CapacitorEnergy(text(13), unit(4), text(14), text(15));
-                    write(15, outcome.texts);
-                    MissingInputWarning(this, {text_[13], text_[14]}, outcome);
-                }));
+                QStringLiteral("W = ½·C·U²"), 15, 11, singleResult(15, {13, 14}, [this] {
+                    return aux::CapacitorEnergy(text(13), unit(4), text(14), text(15));
+                })));
 
     grid = new FieldGrid;
     input(grid, 16, current, amp);
     input(grid, 17, QStringLiteral("Zaman"), second);
     result(grid, 18, QStringLiteral("Elektrik Yükü (Q)"), QStringLiteral("C (Coulomb)"));
-    add(addPage(QStringLiteral("Yük, Akım ve Zaman"), grid, QStringLiteral("Q = I·t"), 23, 13,
-                [this] {
-                    const auto outcome = aux::Charge(text(16), text(17), text(18));
-                    write(18, outcome.texts);
-                    MissingInputWarning(this, {text_[16], text_[17]}, outcome);
-                }));
+    add(addPage(
+        QStringLiteral("Yük, Akım ve Zaman"), grid, QStringLiteral("Q = I·t"), 23, 13,
+        singleResult(18, {16, 17}, [this] { return aux::Charge(text(16), text(17), text(18)); })));
 
     grid = new FieldGrid;
     inputWithUnits(grid, 19, inductance, 5, false);
     inputWithUnits(grid, 20, capacitance, 6, true);
     result(grid, 21, QStringLiteral("Rezonans Frekansı (f)"), hz);
     add(addPage(QStringLiteral("Rezonans Frekansı"), grid, QStringLiteral("f = 1 / (2π·√(L·C))"),
-                27, 16, [this] {
-                    const auto outcome =
-                        aux::ResonanceFrequency(text(19), unit(5), text(20), unit(6), text(21));
-                    write(21, outcome.texts);
-                    MissingInputWarning(this, {text_[19], text_[20]}, outcome);
-                }));
+                27, 16, singleResult(21, {19, 20}, [this] {
+                    return aux::ResonanceFrequency(text(19), unit(5), text(20), unit(6), text(21));
+                })));
 
     grid = new FieldGrid;
     inputWithUnits(grid, 22, inductance, 7, false);
     input(grid, 23, current, amp);
     result(grid, 24, QStringLiteral("Depolanan Enerji (W)"), joule);
     add(addPage(QStringLiteral("Bobinde Depolanan Enerji"), grid, QStringLiteral("W = ½·L·I²"), 3,
-                17, [this] {
-                    const auto outcome = aux::CoilEnergy(text(22), unit(7), text(23), text(24));
-                    write(24, outcome.texts);
-                    MissingInputWarning(this, {text_[22], text_[23]}, outcome);
-                }));
+                17, singleResult(24, {22, 23}, [this] {
+                    return aux::CoilEnergy(text(22), unit(7), text(23), text(24));
+                })));
 
     grid = new FieldGrid;
     input(grid, 25, frequency, QStringLiteral("MHz"));
@@ -177,13 +158,12 @@ AuxiliaryCalculationsWindow::AuxiliaryCalculationsWindow()
     add(addPage(
         QStringLiteral("Düzlem Kondansatör Tasarımı"), grid, QStringLiteral("C = ε₀·εr·A / d"), 14,
         21,
-        [this] {
-            const auto outcome =
-                aux::PlateCapacitor(text(27), text(28), combo_[8]->currentIndex(), text(29));
-            write(29, outcome.texts);
-            MissingInputWarning(this, {text_[27], text_[28]}, outcome,
-                                qs(warnings::kEnterValuesAndDielectric));
-        },
+        singleResult(
+            29, {27, 28},
+            [this] {
+                return aux::PlateCapacitor(text(27), text(28), combo_[8]->currentIndex(), text(29));
+            },
+            qs(warnings::kEnterValuesAndDielectric)),
         QStringLiteral("ε₀ = 8.8541878128E-12 F/m (CODATA 2018); εr: Serway & Jewett, Physics "
                        "for Scientists and Engineers, Tablo 26.1")));
 
@@ -240,11 +220,9 @@ AuxiliaryCalculationsWindow::AuxiliaryCalculationsWindow()
     input(grid, 47, QStringLiteral("Bir Telin Çapı (d)"), QStringLiteral("mm"));
     result(grid, 48, QStringLiteral("İletkenin Kesiti (S)"), QStringLiteral("mm²"));
     add(addPage(QStringLiteral("Çok Telli İletkenin Kesiti"), grid,
-                QStringLiteral("S = n·π·d² / 4"), 22, 26, [this] {
-                    const auto outcome = aux::StrandedSection(text(46), text(47), text(48));
-                    write(48, outcome.texts);
-                    MissingInputWarning(this, {text_[46], text_[47]}, outcome);
-                }));
+                QStringLiteral("S = n·π·d² / 4"), 22, 26, singleResult(48, {46, 47}, [this] {
+                    return aux::StrandedSection(text(46), text(47), text(48));
+                })));
 
     for (int page = 0; page < tabs_->count(); ++page)
         subjects->addItem(tabs_->tabText(page));
@@ -292,6 +270,20 @@ AuxiliaryCalculationsWindow::addPage(const QString& caption, FieldGrid* grid,
     pageFields_.clear();
     tabs_->addTab(page, caption);
     return buttons;
+}
+
+std::function<void()>
+AuxiliaryCalculationsWindow::singleResult(int resultNumber, const QList<int>& tested,
+                                          std::function<Outcome<std::string>()> compute,
+                                          const QString& message) {
+    return [this, resultNumber, tested, compute = std::move(compute), message] {
+        const Outcome<std::string> outcome = compute();
+        write(resultNumber, outcome.texts);
+        QList<QLineEdit*> fields;
+        for (const int number : tested)
+            fields.append(text_[static_cast<std::size_t>(number)]);
+        MissingInputWarning(this, fields, outcome, message);
+    };
 }
 
 namespace {

@@ -2,7 +2,9 @@
 // chosen from a list of subjects beside the pages.
 #pragma once
 
+#include "core/outcome.h"
 #include "gui/forms.h"
+#include "gui/messages.h"
 #include "gui/tool_window.h"
 
 #include <array>
@@ -41,6 +43,11 @@ private:
     // An input with its unit list `Combo<comboNumber>` (capacitance or inductance prefixes).
     void inputWithUnits(FieldGrid* grid, int number, const QString& label, int comboNumber,
                         bool capacitance);
+    // The compute of a page with one result `Text<resultNumber>`: writes what `compute` gives
+    // and warns with `message`, testing the fields `Text<n>` of `tested`, when it failed.
+    std::function<void()> singleResult(int resultNumber, const QList<int>& tested,
+                                       std::function<Outcome<std::string>()> compute,
+                                       const QString& message = kEnterValues);
     void keep(int number, QLineEdit* field);
     std::string text(int number) const;
     void write(int number, const std::string& text);
