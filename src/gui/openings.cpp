@@ -246,6 +246,7 @@ const std::vector<Opening>& table() {
         {kMediumVoltageDrop, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kMediumVoltageDrop, "mn_gucc", kPowerConversion, kCompanion},
         {kMediumVoltageDrop, "mn_akımtasımaduzeltme", kRatingCorrection, kCompanion},
+        {kConsumption, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
     };
     return openings;
 }
