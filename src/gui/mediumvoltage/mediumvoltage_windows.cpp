@@ -1,0 +1,13 @@
+#include "gui/mediumvoltage/mediumvoltage_windows.h"
+
+#include "gui/mediumvoltage/transformer_window.h"
+#include "gui/window_registry.h"
+
+namespace voltaris::gui {
+
+void registerMediumVoltageWindows(WindowRegistry& registry) {
+    registry.add<TransformerWindow>();
+    registry.add<TransformerResultsWindow>();
+}
+
+} // namespace voltaris::gui
