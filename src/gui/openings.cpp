@@ -174,6 +174,8 @@ const std::vector<Opening>& table() {
         {kLedResistor, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
         {kLedResistor, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
         {kLedResistor, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kCableChannel, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kCableChannel, "mn_hacim", kUnitConversion, kCompanion, onPage(2)},
         {kTransformer, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
         {kTransformer, "mn_güc", kQuantityConversion, kCompanion, onPage(5)},
         {kTransformer, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},

@@ -1,5 +1,6 @@
 #include "gui/mediumvoltage/mediumvoltage_windows.h"
 
+#include "gui/mediumvoltage/cable_channel_window.h"
 #include "gui/mediumvoltage/transformer_window.h"
 #include "gui/window_registry.h"
 
@@ -8,6 +9,7 @@ namespace voltaris::gui {
 void registerMediumVoltageWindows(WindowRegistry& registry) {
     registry.add<TransformerWindow>();
     registry.add<TransformerResultsWindow>();
+    registry.add<CableChannelWindow>();
 }
 
 } // namespace voltaris::gui
