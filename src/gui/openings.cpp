@@ -248,6 +248,12 @@ const std::vector<Opening>& table() {
         {kBusbar, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
         {kBusbar, "mn_agırlık", kUnitConversion, kCompanion, onPage(3)},
         {kBusbar, "mn_DirSıcak", kTemperatureResistance, kCompanion},
+        {kMediumVoltageDrop, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kMediumVoltageDrop, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
+        {kMediumVoltageDrop, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kMediumVoltageDrop, "mn_gucc", kPowerConversion, kCompanion},
+        {kMediumVoltageDrop, "mn_akımtasımaduzeltme", kRatingCorrection, kCompanion},
+        {kConsumption, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
     };
     return openings;
 }
