@@ -1,0 +1,14 @@
+#include "gui/mediumvoltage/mediumvoltage_windows.h"
+
+#include "gui/mediumvoltage/medium_voltage_lines_window.h"
+#include "gui/mediumvoltage/medium_voltage_short_circuit_window.h"
+#include "gui/window_registry.h"
+
+namespace voltaris::gui {
+
+void registerMediumVoltageWindows(WindowRegistry& registry) {
+    registry.add<MediumVoltageShortCircuitWindow>();
+    registry.add<MediumVoltageLinesWindow>();
+}
+
+} // namespace voltaris::gui
