@@ -3,15 +3,12 @@
 #include "gui/fields.h"
 #include "gui/messages.h"
 #include "gui/options.h"
+#include "gui/reference_table.h"
 #include "gui/text.h"
 #include "gui/text_report.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,77 +61,29 @@ QComboBox* MakeList(const QString& name, const QString& label) {
 }
 
 // A table of the standard: its row heads in the first column under the head with their unit,
-// its values right-aligned, read-only; Ctrl+C copies the selected cells as tab-separated lines.
-class ReferenceTableView : public QTableWidget {
-public:
-    ReferenceTableView(const QString& name, const ReferenceTable& data)
-        : QTableWidget(static_cast<int>(data.rows.size()),
-                       static_cast<int>(data.columns.size()) + 1) {
-        setObjectName(name);
-        setAccessibleName(QStringLiteral("Çizelge ") + qs(data.number));
-        QStringList heads{qs(data.corner)};
-        heads.append(Texts(data.columns));
-        setHorizontalHeaderLabels(heads);
-        for (std::size_t column = 0; column < data.columnTips.size(); ++column)
-            horizontalHeaderItem(static_cast<int>(column) + 1)
-                ->setToolTip(qs(data.columnTips[column]));
-        for (int row = 0; row < rowCount(); ++row) {
-            setItem(row, 0,
-                    makeItem(qs(data.rows[static_cast<std::size_t>(row)]),
-                             Qt::AlignLeft | Qt::AlignVCenter));
-            const auto& cells = data.cells[static_cast<std::size_t>(row)];
-            for (std::size_t column = 0; column < cells.size(); ++column)
-                setItem(row, static_cast<int>(column) + 1,
-                        makeItem(qs(cells[column]), Qt::AlignRight | Qt::AlignVCenter));
-        }
-        verticalHeader()->hide();
-        verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        horizontalHeader()->setHighlightSections(false);
-        setEditTriggers(QAbstractItemView::NoEditTriggers);
-        setSelectionMode(QAbstractItemView::ContiguousSelection);
-        setAlternatingRowColors(true);
-        setTabKeyNavigation(false);
-        setWordWrap(false);
-        // As large as its cells: measured now, so that a page not yet shown asks for its whole
-        // size too.
-        resizeColumnsToContents();
-        resizeRowsToContents();
-        setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
-    }
-
-    // Always whole: the window makes room for the largest table, whichever page shows.
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-        if (!event->matches(QKeySequence::Copy) || ranges.isEmpty()) {
-            QTableWidget::keyPressEvent(event);
-            return;
-        }
-        const QTableWidgetSelectionRange& range = ranges.first();
-        QStringList lines;
-        for (int row = range.topRow(); row <= range.bottomRow(); ++row) {
-            QStringList cells;
-            for (int column = range.leftColumn(); column <= range.rightColumn(); ++column)
-                cells.append(item(row, column)->text());
-            lines.append(cells.join(QLatin1Char('\t')));
-        }
-        QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
-    }
-
-private:
-    static QTableWidgetItem* makeItem(const QString& text, Qt::Alignment alignment) {
-        auto* item = new QTableWidgetItem(text);
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        item->setTextAlignment(alignment);
-        return item;
-    }
-};
+// its values right-aligned. Always whole: the window makes room for the largest table, whichever
+// page shows.
+QTableWidget* MakeFactorTable(const QString& name, const rating_correction::ReferenceTable& data) {
+    QStringList headers{qs(data.corner)};
+    headers.append(Texts(data.columns));
+    QList<QStringList> rows;
+    for (std::size_t row = 0; row < data.rows.size(); ++row)
+        rows.append(QStringList{qs(data.rows[row])} + Texts(data.cells[row]));
+    auto* table = new gui::ReferenceTable(name, headers, rows);
+    table->setAccessibleName(QStringLiteral("Çizelge ") + qs(data.number));
+    for (std::size_t column = 0; column < data.columnTips.size(); ++column)
+        table->horizontalHeaderItem(static_cast<int>(column) + 1)
+            ->setToolTip(qs(data.columnTips[column]));
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (int column = 1; column < table->columnCount(); ++column)
+            if (QTableWidgetItem* cell = table->item(row, column))
+                cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table->setAlternatingRowColors(true);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setMinimumSize(table->sizeHint());
+    return table;
+}
 
 QLabel* WrappedLabel(const QString& text) {
     auto* label = new QLabel(text);
@@ -203,8 +152,8 @@ RatingCorrectionWindow::RatingCorrectionWindow()
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     for (int i = 0; i < kTableCount; ++i) {
-        const ReferenceTable& data = Table(static_cast<TableId>(i));
-        auto* table = new ReferenceTableView(QStringLiteral("Table%1").arg(i + 1), data);
+        const rating_correction::ReferenceTable& data = Table(static_cast<TableId>(i));
+        QTableWidget* table = MakeFactorTable(QStringLiteral("Table%1").arg(i + 1), data);
         tables_[static_cast<std::size_t>(i)] = table;
         auto* page = new QWidget;
         auto* pageLayout = new QVBoxLayout(page);
