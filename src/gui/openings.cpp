@@ -241,6 +241,8 @@ const std::vector<Opening>& table() {
         {kBusbar, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
         {kBusbar, "mn_agırlık", kUnitConversion, kCompanion, onPage(3)},
         {kBusbar, "mn_DirSıcak", kTemperatureResistance, kCompanion},
+        {kGeneration, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kGeneration, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kMediumVoltageShortCircuit, "Command1", kMediumVoltageLines, kCompanion, {}, true},
     };
     return openings;
