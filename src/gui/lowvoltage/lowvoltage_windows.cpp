@@ -6,6 +6,7 @@
 #include "gui/lowvoltage/cable_voltage_drop_window.h"
 #include "gui/lowvoltage/cable_withstand_window.h"
 #include "gui/lowvoltage/conduit_window.h"
+#include "gui/lowvoltage/consumption_window.h"
 #include "gui/lowvoltage/earthing_window.h"
 #include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/generation_window.h"
@@ -39,6 +40,7 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<LowVoltageShortCircuitWindow>();
     registry.add<CableWithstandWindow>();
     registry.add<GenerationWindow>();
+    registry.add<ConsumptionWindow>();
 }
 
 } // namespace voltaris::gui

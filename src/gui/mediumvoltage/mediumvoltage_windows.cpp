@@ -1,5 +1,6 @@
 #include "gui/mediumvoltage/mediumvoltage_windows.h"
 
+#include "gui/mediumvoltage/line_voltage_drop_window.h"
 #include "gui/mediumvoltage/medium_voltage_lines_window.h"
 #include "gui/mediumvoltage/medium_voltage_short_circuit_window.h"
 #include "gui/window_registry.h"
@@ -7,6 +8,7 @@
 namespace voltaris::gui {
 
 void registerMediumVoltageWindows(WindowRegistry& registry) {
+    registry.add<LineVoltageDropWindow>();
     registry.add<MediumVoltageShortCircuitWindow>();
     registry.add<MediumVoltageLinesWindow>();
 }

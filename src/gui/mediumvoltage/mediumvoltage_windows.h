@@ -1,4 +1,4 @@
-// The medium-voltage and distribution windows.
+// The medium-voltage and overhead distribution windows.
 #pragma once
 
 namespace voltaris::gui {
