@@ -3,6 +3,8 @@
 #include "gui/mediumvoltage/cable_channel_window.h"
 #include "gui/mediumvoltage/line_voltage_drop_window.h"
 #include "gui/mediumvoltage/transformer_window.h"
+#include "gui/mediumvoltage/medium_voltage_lines_window.h"
+#include "gui/mediumvoltage/medium_voltage_short_circuit_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -12,6 +14,8 @@ void registerMediumVoltageWindows(WindowRegistry& registry) {
     registry.add<TransformerResultsWindow>();
     registry.add<LineVoltageDropWindow>();
     registry.add<CableChannelWindow>();
+    registry.add<MediumVoltageShortCircuitWindow>();
+    registry.add<MediumVoltageLinesWindow>();
 }
 
 } // namespace voltaris::gui
