@@ -2,9 +2,9 @@
 
 #include "gui/mediumvoltage/cable_channel_window.h"
 #include "gui/mediumvoltage/line_voltage_drop_window.h"
-#include "gui/mediumvoltage/transformer_window.h"
 #include "gui/mediumvoltage/medium_voltage_lines_window.h"
 #include "gui/mediumvoltage/medium_voltage_short_circuit_window.h"
+#include "gui/mediumvoltage/transformer_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
