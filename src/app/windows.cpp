@@ -7,6 +7,7 @@
 #include "gui/conversions/conversion_windows.h"
 #include "gui/lowvoltage/lowvoltage_windows.h"
 #include "gui/mediumvoltage/mediumvoltage_windows.h"
+#include "gui/web/web_windows.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::app {
@@ -23,6 +24,7 @@ void registerWindows() {
     gui::registerConversionWindows(registry);
     gui::registerLowVoltageWindows(registry);
     gui::registerMediumVoltageWindows(registry);
+    gui::registerWebWindows(registry);
 }
 
 } // namespace voltaris::app

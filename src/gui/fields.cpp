@@ -173,7 +173,7 @@ void FieldGrid::setRowVisible(QWidget* control, bool visible) {
     }
 }
 
-Swatch::Swatch(const QString& name, QWidget* parent) : QWidget(parent) {
+Swatch::Swatch(const QString& name, QWidget* parent, Form form) : QWidget(parent), form_(form) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -186,7 +186,11 @@ void Swatch::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(fill->darker(140), 1));
     painter.setBrush(*fill);
-    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    const QRectF inside = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (form_ == Form::Circle)
+        painter.drawEllipse(inside);
+    else
+        painter.drawRect(inside);
 }
 
 } // namespace voltaris::gui

@@ -75,14 +75,18 @@ struct MenuItem {
 };
 void addMenuItems(QMenu* menu, std::initializer_list<MenuItem> items);
 
-// A filled shape: a colour band, a swatch. Its fill is its meaning colour (gui/colours.h);
-// unfilled, it draws nothing and leaves what lies beneath visible.
+// A filled shape: a colour band, a swatch, a lamp. Its fill is its meaning colour
+// (gui/colours.h); unfilled, it draws nothing and leaves what lies beneath visible.
 class Swatch : public QWidget {
 public:
-    Swatch(const QString& name, QWidget* parent = nullptr);
+    enum class Form { Rectangle, Circle };
+    Swatch(const QString& name, QWidget* parent = nullptr, Form form = Form::Rectangle);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    Form form_;
 };
 
 } // namespace voltaris::gui

@@ -108,12 +108,16 @@ Outcome runFile(const QString& path, const Options& options, ScriptedDialogs& di
     return Outcome::Passed;
 }
 
-// The headless platform's notes (no raise, no size hints, no runtime folder) say nothing about
-// the windows; every other message is printed as usual.
+// The headless platform's notes (no raise, no size hints, no runtime folder) and the web
+// engine's (its configuration, its start after the application's) say nothing about the windows;
+// every other message is printed as usual.
 QtMessageHandler defaultHandler = nullptr;
 void quietHeadlessNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (text.startsWith(QStringLiteral("This plugin does not support")) ||
-        text.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR")))
+        text.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR")) ||
+        qstrcmp(context.category, "qt.webenginecontext") == 0 ||
+        text.startsWith(QStringLiteral("Qt WebEngine seems to be initialized from a plugin")) ||
+        text.startsWith(QStringLiteral("Attribute Qt::AA_ShareOpenGLContexts must be set")))
         return;
     defaultHandler(type, context, text);
 }
@@ -123,6 +127,10 @@ void quietHeadlessNotes(QtMsgType type, const QMessageLogContext& context, const
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen"); // headless unless a platform is asked for
+    // The datasheet search window's browser shows only what a scenario serves it; containers
+    // rarely allow its sandbox.
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     defaultHandler = qInstallMessageHandler(quietHeadlessNotes);
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);

@@ -7,6 +7,7 @@
 #include "gui/forms.h"
 #include "gui/openings.h"
 #include "gui/window_registry.h"
+#include "silent_dialogs.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,20 +20,6 @@ using namespace voltaris;
 using namespace voltaris::gui;
 
 namespace {
-
-// Every box is closed at once, every question answered "Hayır", every prompt and file cancelled.
-class SilentDialogs : public Dialogs {
-public:
-    void message(QWidget*, const QString&, const QString&, BoxIcon) override {}
-    bool question(QWidget*, const QString&, const QString&, BoxIcon) override { return false; }
-    std::optional<QString> prompt(QWidget*, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(QWidget*, const QString&, const QString&,
-                                    const QString&) override {
-        return std::nullopt;
-    }
-};
 
 QObject* controlOf(QWidget* window, const QString& name) {
     if (auto* button = window->findChild<QAbstractButton*>(name))
