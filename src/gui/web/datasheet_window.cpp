@@ -94,7 +94,7 @@ DatasheetWindow::DatasheetWindow()
             this,
             {[this](const QUrl& address) {
                  status_->showMessage(QStringLiteral("Sayfaya Bağlanıyor...") + address.toString());
-                 if (!formScript_.isEmpty() && address == home_)
+                 if (!formScript_.isEmpty() && address == requested_)
                      homeStarted_ = true;
              },
              [this] { status_->showMessage(QStringLiteral("Yükleniyor")); },
@@ -123,7 +123,7 @@ DatasheetWindow::DatasheetWindow()
     connect(find, &QPushButton::clicked, this, &DatasheetWindow::search);
     // Once a second while the window is shown: the address and the connection change seldom,
     // and asking the platform costs time.
-    refresh_ = new WindowTimer(
+    new WindowTimer(
         this, QStringLiteral("Timer1"), [this] { refreshStatus(); }, 1000);
     code_->setFocus();
 }
@@ -142,10 +142,10 @@ void DatasheetWindow::search() {
 
     const auto site = std::size_t(siteList_->chosen());
     const datasheet::Search request = datasheet::SearchFor(sites_, site, utf8(code));
-    home_ = addressOf(request.address);
+    requested_ = addressOf(request.address);
     formScript_ = qs(request.formScript);
     homeStarted_ = false;
-    browser_->navigate(home_);
+    browser_->navigate(requested_);
 }
 
 // The third site's form is filled once its home page is complete: the wait is the browser's own
@@ -166,10 +166,12 @@ void DatasheetWindow::refreshStatus() {
     writeResult(address_, qs(status.ipLine));
     writeResult(connection_, qs(status.connection));
     setMeaningColour(lamp_, status.connected ? kLampOn : kRed);
-    // A failure is told once, when it begins, not at every refresh while it lasts.
-    if (!status.failure.empty() && status.failure != lastFailure_)
-        Dialogs::current().message(this, kApplicationTitle, qs(status.failure), BoxIcon::None);
+    // A failure is told once, when it begins, not at every refresh while it lasts (nor at the
+    // refreshes while its box is open).
+    const bool begins = !status.failure.empty() && status.failure != lastFailure_;
     lastFailure_ = status.failure;
+    if (begins)
+        Dialogs::current().message(this, kApplicationTitle, qs(status.failure), BoxIcon::None);
 }
 
 } // namespace voltaris::gui

@@ -18,7 +18,6 @@ class QStatusBar;
 namespace voltaris::gui {
 
 class OptionGroup;
-class WindowTimer;
 
 namespace web {
 class Browser;
@@ -47,12 +46,11 @@ private:
     QWidget* lamp_;          // Shape1
     QStatusBar* status_;     // StatusBar1
     QProgressBar* progress_; // ProgressBar1
-    WindowTimer* refresh_;   // Timer1
     web::WebModule* module_ = nullptr;
     web::Browser* browser_ = nullptr; // WebBrowser1
-    // The third site's search: its home page, and the script that fills and submits its form
-    // once that page is complete.
-    QUrl home_;
+    // The address a search asked for; with the third site, its home page and the script that
+    // fills and submits its form once that page is complete.
+    QUrl requested_;
     QString formScript_;
     bool homeStarted_ = false;
     // The platform failure shown last; shown again only after it went away.

@@ -30,7 +30,7 @@ WebModule* loadWebModule(QString* error) {
         return module;
     const QString file = webModuleFile();
     if (file.isEmpty()) {
-        *error = QStringLiteral("VOLTARIS_WEB_MODULE");
+        *error = QStringLiteral("libvoltaris_web.so");
         return nullptr;
     }
     // Never unloaded: its windows live until the program ends.
