@@ -15,6 +15,7 @@
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/low_voltage_short_circuit_window.h"
 #include "gui/lowvoltage/motor_starting_window.h"
+#include "gui/lowvoltage/overhead_line_drop_window.h"
 #include "gui/lowvoltage/power_conversion_window.h"
 #include "gui/lowvoltage/rating_correction_window.h"
 #include "gui/lowvoltage/table_display_window.h"
@@ -35,6 +36,7 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<RatingCorrectionWindow>();
     registry.add<CableVoltageDropWindow>();
     registry.add<CableSectionWindow>();
+    registry.add<OverheadLineDropWindow>();
     registry.add<FuseRatingWindow>();
     registry.add<ConduitWindow>();
     registry.add<LowVoltageShortCircuitWindow>();
