@@ -43,11 +43,13 @@ inline constexpr double kAluminiumResistivity = 0.028264;
 // Reactance of a bare low-voltage overhead line and of an aerial bundled cable, Ω/km.
 inline constexpr double kBareLineReactance = 0.3;
 
-// The lines naming the sources, shown under the windows' tables.
+// The lines naming the sources of the bare conductors' data, shown under the windows' tables.
 inline constexpr std::string_view kSourceNote =
     "AAC: Has Çelik Alüminyum İletkenler kataloğu (TS EN 50182 / TS IEC 61089).\n"
     "ACSR: ASTM B232/B232M-11 Tablo 1 (SWALLOW: CSA C49 / TS IEC 1089).\n"
-    "R20 = 0.028264 Ω·mm²/m ÷ Al kesiti; örgü payı 1 katta %1.5, çok katta %2.\n"
+    "R20 = 0.028264 Ω·mm²/m ÷ Al kesiti; örgü payı 1 katta %1.5, çok katta %2.";
+// The lines naming the sources of the aerial cables' resistance and of the reactances.
+inline constexpr std::string_view kLineSourceNote =
     "Alpek: IEC 60228 sınıf 2 faz iletkeni. X: çıplak hat 0.3 Ω/km (Schneider Electric\n"
     "Cahier Technique 158), Alpek 0.08 Ω/km (Schneider Electric Tesisat Kılavuzu, Bölüm G).";
 

@@ -145,7 +145,9 @@ OverheadLineDropWindow::OverheadLineDropWindow()
     fitGeneralNumbers(moment_);
     layout->addLayout(inputsGrid_);
 
-    auto* source = makeLabel(QStringLiteral("Label6"), qs(conductors::kSourceNote));
+    auto* source =
+        makeLabel(QStringLiteral("Label6"), qs(conductors::kSourceNote) + QLatin1Char('\n') +
+                                                qs(conductors::kLineSourceNote));
     layout->addWidget(source);
 
     auto* computeButton = makeComputeButton(QStringLiteral("Command1"));

@@ -1,6 +1,7 @@
 #include "gui/mediumvoltage/mediumvoltage_windows.h"
 
 #include "gui/mediumvoltage/cable_channel_window.h"
+#include "gui/mediumvoltage/conductor_weight_window.h"
 #include "gui/mediumvoltage/line_voltage_drop_window.h"
 #include "gui/mediumvoltage/medium_voltage_lines_window.h"
 #include "gui/mediumvoltage/medium_voltage_short_circuit_window.h"
@@ -16,6 +17,7 @@ void registerMediumVoltageWindows(WindowRegistry& registry) {
     registry.add<CableChannelWindow>();
     registry.add<MediumVoltageShortCircuitWindow>();
     registry.add<MediumVoltageLinesWindow>();
+    registry.add<ConductorWeightWindow>();
 }
 
 } // namespace voltaris::gui
