@@ -54,7 +54,7 @@ using namespace voltaris::gui;
 
 namespace {
 
-constexpr int kDefaultActions = 3000;
+constexpr int kDefaultActions = 8000;
 constexpr unsigned kDefaultSeed = 20240601;
 constexpr qint64 kActionLimitMs = 2000;
 constexpr auto kHangLimit = std::chrono::seconds(30);
@@ -342,15 +342,17 @@ class RandomActionsTest : public QObject {
         for (int action = 0; action < count; ++action) {
             QElapsedTimer clock;
             clock.start();
-            const QString what = act(random);
+            QString what = act(random);
             current = what.toUtf8();
-            recent.append(QString::number(action) + QLatin1Char(' ') + what);
-            if (recent.size() > 12)
-                recent.removeFirst();
             if (log)
                 std::fprintf(stderr, "%d %s\n", action, current.constData());
             watchdog.begin(current.constData());
-            perform(random, what);
+            const QString target = perform(random, what);
+            if (!target.isEmpty())
+                what += QLatin1Char(' ') + target;
+            recent.append(QString::number(action) + QLatin1Char(' ') + what);
+            if (recent.size() > 12)
+                recent.removeFirst();
             if (random.chance(2))
                 QTest::qWait(random.below(40)); // timers tick
             else
@@ -435,93 +437,117 @@ class RandomActionsTest : public QObject {
         return window->objectName() + QLatin1Char(' ') + random.pick(kinds);
     }
 
-    void perform(Random& random, const QString& what) {
+    // Carries out the action; returns what it did it to ("Text1 \"12.\"", "Command4"), empty
+    // when the window had no such control.
+    QString perform(Random& random, const QString& what) {
         const QStringList words = what.split(QLatin1Char(' '));
         if (words[0] == QStringLiteral("open")) {
             QWidget* opener = anyWindowShown() ? shownWindows().constFirst() : nullptr;
             openAsTool(words[1], opener);
-            return;
+            return {};
         }
         QWidget* window = WindowRegistry::instance().existing(words[0]);
         const QString& kind = words[1];
-        if (kind == QStringLiteral("type")) {
+        const auto quoted = [](const QString& text) {
+            return QLatin1Char('"') + text.left(40) + QLatin1Char('"');
+        };
+        if (kind == QStringLiteral("type") || kind == QStringLiteral("paste")) {
             QList<QLineEdit*> fields = usable<QLineEdit>(window);
             fields.removeIf([](const QLineEdit* field) { return field->isReadOnly(); });
             if (fields.isEmpty())
-                return;
+                return {};
             QLineEdit* field = random.pick(fields);
-            field->setFocus();
-            const int keys = 1 + random.below(8);
-            for (int i = 0; i < keys; ++i)
-                typeKey(field, kKeys.at(random.below(static_cast<int>(kKeys.size()))));
-        } else if (kind == QStringLiteral("paste")) {
-            QList<QLineEdit*> fields = usable<QLineEdit>(window);
-            fields.removeIf([](const QLineEdit* field) { return field->isReadOnly(); });
-            if (fields.isEmpty())
-                return;
-            QLineEdit* field = random.pick(fields);
-            const QString junk = random.chance(70) ? random.pick(junkTexts()) : random.number();
-            if (random.chance(50)) {
-                field->setText(junk);
-            } else { // over the selection, as Ctrl+V does
-                field->selectAll();
-                field->insert(junk);
+            QString text;
+            if (kind == QStringLiteral("type")) {
+                field->setFocus();
+                const int keys = 1 + random.below(8);
+                for (int i = 0; i < keys; ++i) {
+                    text += kKeys.at(random.below(static_cast<int>(kKeys.size())));
+                    typeKey(field, text.back());
+                }
+            } else {
+                text = random.chance(70) ? random.pick(junkTexts()) : random.number();
+                if (random.chance(50)) {
+                    field->setText(text);
+                } else { // over the selection, as Ctrl+V does
+                    field->selectAll();
+                    field->insert(text);
+                }
             }
-        } else if (kind == QStringLiteral("fill")) { // a number typed into every field
+            return field->objectName() + QLatin1Char(' ') + quoted(text);
+        }
+        if (kind == QStringLiteral("fill")) { // a number typed into every field
             for (QLineEdit* field : usable<QLineEdit>(window))
                 if (!field->isReadOnly())
                     field->setText(random.number());
-        } else if (kind == QStringLiteral("choose")) {
+            return {};
+        }
+        if (kind == QStringLiteral("choose")) {
             const QList<QComboBox*> lists = usable<QComboBox>(window);
             const QList<QListWidget*> listWidgets = usable<QListWidget>(window);
             if (!lists.isEmpty() && (listWidgets.isEmpty() || random.chance(50))) {
                 QComboBox* list = random.pick(lists);
                 if (list->count() == 0)
-                    return;
+                    return {};
                 const int index = random.below(list->count());
                 list->setCurrentIndex(index);
                 emit list->activated(index);
                 emit list->textActivated(list->itemText(index));
-            } else if (!listWidgets.isEmpty()) {
-                QListWidget* list = random.pick(listWidgets);
-                if (list->count() > 0)
-                    list->setCurrentRow(random.below(list->count()));
+                return list->objectName() + QLatin1Char(' ') + QString::number(index);
             }
-        } else if (kind == QStringLiteral("option")) {
-            QList<QAbstractButton*> options;
-            for (QAbstractButton* button : usable<QAbstractButton>(window))
-                if (qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button))
-                    options.append(button);
-            if (!options.isEmpty())
-                random.pick(options)->click();
-        } else if (kind == QStringLiteral("press")) {
-            const QList<QPushButton*> buttons = usable<QPushButton>(window);
-            if (!buttons.isEmpty())
-                random.pick(buttons)->click();
-        } else if (kind == QStringLiteral("menu")) {
+            if (listWidgets.isEmpty())
+                return {};
+            QListWidget* list = random.pick(listWidgets);
+            if (list->count() == 0)
+                return {};
+            list->setCurrentRow(random.below(list->count()));
+            return list->objectName() + QLatin1Char(' ') + QString::number(list->currentRow());
+        }
+        if (kind == QStringLiteral("option") || kind == QStringLiteral("press")) {
+            QList<QAbstractButton*> buttons;
+            for (QAbstractButton* button : usable<QAbstractButton>(window)) {
+                const bool option =
+                    qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button);
+                if (option == (kind == QStringLiteral("option")))
+                    buttons.append(button);
+            }
+            if (buttons.isEmpty())
+                return {};
+            QAbstractButton* button = random.pick(buttons);
+            button->click();
+            return button->objectName();
+        }
+        if (kind == QStringLiteral("menu")) {
             QList<QAction*> items;
             for (QAction* item : window->findChildren<QAction*>())
                 if (!item->objectName().isEmpty() && item->isEnabled() && item->isVisible())
                     items.append(item);
-            if (!items.isEmpty())
-                random.pick(items)->trigger();
-        } else if (kind == QStringLiteral("page")) {
+            if (items.isEmpty())
+                return {};
+            QAction* item = random.pick(items);
+            item->trigger();
+            return item->objectName();
+        }
+        if (kind == QStringLiteral("page")) {
             const QList<QTabWidget*> tabs = usable<QTabWidget>(window);
             if (tabs.isEmpty())
-                return;
+                return {};
             QTabWidget* tab = random.pick(tabs);
             const int page = random.below(tab->count());
             if (tab->isTabEnabled(page) && tab->isTabVisible(page))
                 tab->setCurrentIndex(page);
-        } else if (kind == QStringLiteral("click")) {
-            const QList<QLabel*> labels = usable<QLabel>(window);
-            if (!labels.isEmpty()) {
-                QLabel* label = random.pick(labels);
-                QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, label->rect().center());
-            }
-        } else if (kind == QStringLiteral("close")) {
-            window->close(); // the title bar's close button
+            return tab->objectName() + QLatin1Char(' ') + QString::number(page);
         }
+        if (kind == QStringLiteral("click")) {
+            const QList<QLabel*> labels = usable<QLabel>(window);
+            if (labels.isEmpty())
+                return {};
+            QLabel* label = random.pick(labels);
+            QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, label->rect().center());
+            return label->objectName();
+        }
+        window->close(); // "close": the title bar's close button
+        return {};
     }
 
 private slots:
