@@ -6,6 +6,7 @@
 #include "gui/codes/code_windows.h"
 #include "gui/conversions/conversion_windows.h"
 #include "gui/lowvoltage/lowvoltage_windows.h"
+#include "gui/mediumvoltage/mediumvoltage_windows.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::app {
@@ -21,6 +22,7 @@ void registerWindows() {
     gui::registerCircuitWindows(registry);
     gui::registerConversionWindows(registry);
     gui::registerLowVoltageWindows(registry);
+    gui::registerMediumVoltageWindows(registry);
 }
 
 } // namespace voltaris::app

@@ -5,11 +5,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace voltaris::gui {
 
@@ -17,6 +20,12 @@ QLabel* makeUnitLabel(const QString& unit) {
     auto* label = new QLabel(unit);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("mm²")));
     return label;
+}
+
+QLabel* makeOhmUnit() {
+    QLabel* unit = makeUnitLabel(QStringLiteral("Ω"));
+    unit->setToolTip(QStringLiteral("Ohm"));
+    return unit;
 }
 
 QLineEdit* makeInput(const QString& name, const QString& accessibleName, const QString& toolTip) {
@@ -52,12 +61,39 @@ QLabel* makeLabel(const QString& name, const QString& text) {
     return label;
 }
 
+void fitGeneralNumbers(QLineEdit* field) {
+    const QFontMetrics metrics = field->fontMetrics();
+    field->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0.000123456789012345")) +
+                           metrics.averageCharWidth() * 2);
+}
+
 QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
     button->setAccessibleName(caption);
     button->setToolTip(toolTip);
     return button;
+}
+
+QPushButton* makeComputeButton(const QString& name) {
+    return makeButton(name, QStringLiteral("Hesapla"));
+}
+
+QPushButton* makeReportButton(const QString& name) {
+    QPushButton* report = makeButton(name, QStringLiteral("Rapor Ver"));
+    report->setEnabled(false);
+    return report;
+}
+
+QPushButton* makeClearButton(const QString& name) {
+    return makeButton(name, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil"));
+}
+
+QGroupBox* makeFrame(const QString& title, QLayout* content) {
+    auto* frame = new QGroupBox(title);
+    frame->setAccessibleName(title);
+    frame->setLayout(content);
+    return frame;
 }
 
 QHBoxLayout* makeButtonRow(const QList<QPushButton*>& commands,
@@ -75,6 +111,11 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
     return item;
+}
+
+void addMenuItems(QMenu* menu, std::initializer_list<MenuItem> items) {
+    for (const MenuItem& item : items)
+        addMenuItem(menu, QString::fromUtf8(item.name), QString::fromUtf8(item.caption));
 }
 
 FieldGrid::FieldGrid(QWidget* parent) : QGridLayout(parent) {
@@ -95,24 +136,41 @@ QLineEdit* FieldGrid::addResult(const QString& name, const QString& label, const
 }
 
 QComboBox* FieldGrid::addList(const QString& name, const QString& label, const QStringList& entries,
-                              int initialIndex) {
+                              int initialIndex, const QString& unit) {
     auto* list = new QComboBox;
     list->setObjectName(name);
     list->setAccessibleName(label);
     list->addItems(entries);
     list->setCurrentIndex(initialIndex);
-    addRow(label, list);
+    addRow(label, list, unit.isEmpty() ? nullptr : makeUnitLabel(unit));
     return list;
 }
 
 void FieldGrid::addRow(const QString& label, QWidget* control, QWidget* unit) {
+    addRow(new QLabel(label), control, unit);
+}
+
+void FieldGrid::addRow(QLabel* caption, QWidget* control, QWidget* unit) {
     const int row = rowCount();
-    auto* caption = new QLabel(label);
     caption->setBuddy(control);
     addWidget(caption, row, 0);
     addWidget(control, row, 1);
     if (unit)
         addWidget(unit, row, 2);
+}
+
+void FieldGrid::setRowVisible(QWidget* control, bool visible) {
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    getItemPosition(indexOf(control), &row, &column, &rowSpan, &columnSpan);
+    for (int c = 0; c < columnCount(); ++c) {
+        QLayoutItem* item = itemAtPosition(row, c);
+        if (!item || !item->widget())
+            continue;
+        // The columns keep the width the row needs, so the window keeps its width either way.
+        setColumnMinimumWidth(c,
+                              std::max(columnMinimumWidth(c), item->widget()->sizeHint().width()));
+        item->widget()->setVisible(visible);
+    }
 }
 
 Swatch::Swatch(const QString& name, QWidget* parent) : QWidget(parent) {

@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -41,6 +42,27 @@ private:
     bool digitsOnly_;
 };
 
+// Presses a command on Enter. Installed after the key filter, it sees the key first.
+class EnterPresses final : public QObject {
+public:
+    EnterPresses(QLineEdit* field, QAbstractButton* command) : QObject(field), command_(command) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        if (command_->isEnabled() && command_->isVisible())
+            command_->click();
+        return true;
+    }
+
+private:
+    QAbstractButton* command_;
+};
+
 } // namespace
 
 void attachNumericKeyFilter(QLineEdit* field) {
@@ -49,6 +71,10 @@ void attachNumericKeyFilter(QLineEdit* field) {
 
 void attachDigitKeyFilter(QLineEdit* field) {
     field->installEventFilter(new KeyFilter(field, true));
+}
+
+void pressOnEnter(QLineEdit* field, QAbstractButton* command) {
+    field->installEventFilter(new EnterPresses(field, command));
 }
 
 } // namespace voltaris::gui

@@ -12,7 +12,10 @@ WindowTimer::WindowTimer(QWidget* window, const QString& name, std::function<voi
     : QTimer(window), tick_(std::move(tick)) {
     setObjectName(name);
     setInterval(interval);
-    connect(this, &QTimer::timeout, this, [this] { tick_(); });
+    connect(this, &QTimer::timeout, this, [this] {
+        if (!drivenByHand_)
+            tick_();
+    });
     window->installEventFilter(this);
     if (window->isVisible())
         start();

@@ -3,7 +3,9 @@
 #include "core/numbers.h"
 #include "gui/colours.h"
 #include "gui/dialogs.h"
+#include "gui/fields.h"
 
+#include <QAction>
 #include <QLineEdit>
 
 namespace voltaris::gui {
@@ -57,6 +59,14 @@ bool PromptWarning(QWidget* parent, const std::function<void()>& command, const 
         ShowWarning(parent, message);
         return false;
     }
+}
+
+QAction* addPromptItem(QWidget* window, QMenu* menu, const QString& name, const QString& caption,
+                       const std::function<void()>& command, const QString& warning) {
+    QAction* item = addMenuItem(menu, name, caption);
+    QObject::connect(item, &QAction::triggered, window,
+                     [window, command, warning] { PromptWarning(window, command, warning); });
+    return item;
 }
 
 } // namespace voltaris::gui

@@ -9,7 +9,9 @@
 #include <QString>
 #include <functional>
 
+class QAction;
 class QLineEdit;
+class QMenu;
 class QWidget;
 
 namespace voltaris::gui {
@@ -61,5 +63,9 @@ double PromptNumber(QWidget* parent, const QString& prompt);
 // "UYARI" box with `message`. True when `command` finished.
 bool PromptWarning(QWidget* parent, const std::function<void()>& command,
                    const QString& message = kEnterValue);
+// A menu item of `window` whose command asks its values with prompts: it runs under
+// PromptWarning, so any failure shows `warning`.
+QAction* addPromptItem(QWidget* window, QMenu* menu, const QString& name, const QString& caption,
+                       const std::function<void()>& command, const QString& warning = kEnterValue);
 
 } // namespace voltaris::gui

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,14 @@ inline QString qs(std::string_view text) {
 
 inline std::string utf8(const QString& text) {
     return text.toStdString();
+}
+
+// The entries of a list, from the core's texts.
+inline QStringList qs(std::span<const std::string_view> texts) {
+    QStringList list;
+    for (std::string_view text : texts)
+        list << qs(text);
+    return list;
 }
 
 } // namespace voltaris::gui

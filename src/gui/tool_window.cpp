@@ -25,6 +25,10 @@ void ToolWindow::openAsTool() {
 }
 
 void ToolWindow::openAsCompanion(ToolWindow* opener) {
+    // A companion opening the window it serves only brings it to the front: that window stays
+    // as it was opened, and neither leaves with the other in a circle.
+    if (opener && opener->opener_ == this)
+        return;
     opener_ = opener;
     if (opener && !opener->companions_.contains(this))
         opener->companions_.append(this);
@@ -114,10 +118,19 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
         leave();
 }
 
-void ToolWindow::showEvent(QShowEvent* event) {
-    if (layout() && layout()->menuBar())
-        setMinimumWidth(std::max(minimumWidth(), layout()->menuBar()->sizeHint().width()));
-    QWidget::showEvent(event);
+bool ToolWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The layout has just settled (rows shown or hidden, texts changed): the window is never
+    // smaller than its contents need, nor narrower than its menu bar, whose menus all stay in
+    // sight.
+    if ((event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) && layout()) {
+        QSize minimum = layout()->totalMinimumSize();
+        if (const QWidget* bar = layout()->menuBar())
+            minimum.setWidth(std::max(minimum.width(), bar->sizeHint().width()));
+        if (minimum != minimumSize())
+            setMinimumSize(minimum);
+    }
+    return handled;
 }
 
 } // namespace voltaris::gui

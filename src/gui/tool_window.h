@@ -12,7 +12,6 @@
 
 class QCloseEvent;
 class QPushButton;
-class QShowEvent;
 
 namespace voltaris::gui {
 
@@ -62,8 +61,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // The window is never narrower than its menu bar, whose menus all stay in sight.
-    void showEvent(QShowEvent* event) override;
+    // Keeps the minimum size up to the layout and the menu bar.
+    bool event(QEvent* event) override;
 
 private:
     void showLeavingButtons(bool companion);

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QStringList>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -37,6 +38,8 @@ std::optional<QString> textOf(const QObject* control) {
         return combo->currentText();
     if (const auto* list = qobject_cast<const QListWidget*>(control))
         return list->currentItem() ? list->currentItem()->text() : QString();
+    if (const auto* table = qobject_cast<const QTableWidget*>(control))
+        return table->currentItem() ? table->currentItem()->text() : QString();
     if (const auto* frame = qobject_cast<const QGroupBox*>(control))
         return frame->title();
     if (const auto* action = qobject_cast<const QAction*>(control))

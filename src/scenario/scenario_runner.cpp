@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "gui/forms.h"
+#include "gui/live.h"
 #include "gui/openings.h"
 #include "gui/window_registry.h"
 #include "scenario/controls.h"
@@ -11,6 +12,7 @@
 #include "scenario/scripted_dialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -73,7 +75,9 @@ QString decodeReport(const QByteArray& bytes) {
 } // namespace
 
 ScenarioRunner::ScenarioRunner(ScriptedDialogs& dialogs, QString directory, bool verbose)
-    : dialogs_(dialogs), directory_(std::move(directory)), verbose_(verbose) {}
+    : dialogs_(dialogs), directory_(std::move(directory)), verbose_(verbose) {
+    gui::WindowTimer::driveByHand(true);
+}
 
 std::optional<Failure> ScenarioRunner::run(const Script& script) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
@@ -197,12 +201,23 @@ void ScenarioRunner::execute(const Page& statement) {
 
 void ScenarioRunner::execute(const Wait& statement) {
     QTest::qWait(statement.milliseconds);
+    // The window timers, driven by hand, time out as often as the wait lasts.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (auto* timer : window->findChildren<gui::WindowTimer*>())
+            for (int elapsed = timer->interval();
+                 timer->isActive() && timer->interval() > 0 && elapsed <= statement.milliseconds;
+                 elapsed += timer->interval())
+                timer->fire();
 }
 
 void ScenarioRunner::execute(const Tick& statement) {
     auto* timer = controlOfType<QTimer>(statement.target, QStringLiteral("a timer"));
     if (!timer->isActive())
         fail(QStringLiteral("cannot tick: not running (%1)").arg(nameOf(statement.target)));
+    if (auto* windowTimer = dynamic_cast<gui::WindowTimer*>(timer)) {
+        windowTimer->fire();
+        return;
+    }
     // A timer's own event for its own id is what makes it time out.
     QTimerEvent event(timer->timerId());
     QCoreApplication::sendEvent(timer, &event);

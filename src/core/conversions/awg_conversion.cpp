@@ -41,9 +41,8 @@ constexpr auto kEntries = std::to_array<Entry>({
 });
 
 // π as the size display and the MCM conversion hold it; the two section-diameter commands use
-// 3.14 instead.
+// 3.14 instead (conductor_section::SectionOf and DiameterOf).
 constexpr double kPi = 3.14159265358979;
-constexpr double kShortPi = 3.14;
 constexpr double kInchesPerMm = 0.03936996;
 
 double Round2(double value) {
@@ -102,12 +101,12 @@ std::string McmMessage(double mcm) {
 }
 
 std::string DiameterMessage(double section) {
-    const double diameter = Round2(checked::Sqrt(4 * section / kShortPi));
+    const double diameter = Round2(conductor_section::DiameterOf(section));
     return "İletkenin Çapı " + NumberText(diameter) + " mm'dir...";
 }
 
 std::string SectionMessage(double diameter) {
-    const double section = Round2(diameter * diameter * kShortPi / 4);
+    const double section = Round2(conductor_section::SectionOf(diameter));
     return "İletkenin Kesiti " + NumberText(section) + " mm²'dir...";
 }
 

@@ -2,6 +2,8 @@
 // MCM conductor sizes with their Canadian code names, and its menu conversions.
 #pragma once
 
+#include "core/circuits/conductor_section.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -65,13 +67,11 @@ inline constexpr std::string_view kMcmPrompt = "MCM Kesitini Giriniz...";
 std::string McmMessage(double mcm);
 
 // "İletkenin Kesitini Biliyorum, Çapına Çevireceğim" (`mn_CAPC`).
-inline constexpr std::string_view kSectionPrompt =
-    "İletkenin Kesitini MilimetreKare (mm²) Cinsinden Giriniz...";
+inline constexpr std::string_view kSectionPrompt = conductor_section::kSectionPrompt;
 std::string DiameterMessage(double section);
 
 // "İletkenlinin Kesitini Hesaplama" (`mn_kesit`).
-inline constexpr std::string_view kDiameterPrompt =
-    "İletkenin Çapını Milimetre (mm) Cinsinden Giriniz...";
+inline constexpr std::string_view kDiameterPrompt = conductor_section::kDiameterPrompt;
 std::string SectionMessage(double diameter);
 
 } // namespace voltaris::awg

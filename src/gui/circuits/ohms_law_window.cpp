@@ -26,12 +26,6 @@ QStringList quantityList() {
     return entries;
 }
 
-QLabel* ohmUnit() {
-    QLabel* unit = makeUnitLabel(QStringLiteral("Ω"));
-    unit->setToolTip(QStringLiteral("Ohm"));
-    return unit;
-}
-
 } // namespace
 
 OhmsLawWindow::OhmsLawWindow() : ToolWindow(kForm, kTitle) {
@@ -95,16 +89,14 @@ OhmsLawWindow::OhmsLawWindow() : ToolWindow(kForm, kTitle) {
     text_[4] =
         results->addResult(QStringLiteral("Text4"), QStringLiteral("AKIM"), QStringLiteral("A"));
     text_[5] = makeResult(QStringLiteral("Text5"), QStringLiteral("DİRENÇ"));
-    results->addRow(QStringLiteral("DİRENÇ"), text_[5], ohmUnit());
+    results->addRow(QStringLiteral("DİRENÇ"), text_[5], makeOhmUnit());
     text_[6] =
         results->addResult(QStringLiteral("Text6"), QStringLiteral("GÜÇ"), QStringLiteral(" W"));
     layout->addLayout(results);
 
     compute_ = makeButton(QStringLiteral("Command1"), QStringLiteral("HESAPLA"));
-    report_ = makeButton(QStringLiteral("Command4"), QStringLiteral("Rapor Ver"));
-    report_->setEnabled(false);
-    auto* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
-                                   QStringLiteral("Hesabı Sil"));
+    report_ = makeReportButton(QStringLiteral("Command4"));
+    auto* clearButton = makeClearButton(QStringLiteral("Command3"));
     QPushButton* back = makeReturnButton(QStringLiteral("Command2"));
     layout->addStretch(1);
     layout->addLayout(makeButtonRow({compute_, report_, clearButton}, {back}));

@@ -67,11 +67,9 @@ BandReaderWindow::BandReaderWindow(const BandReaderSetup& setup)
     extras_ = new QVBoxLayout;
     layout->addLayout(extras_);
 
-    const CommandButtons buttons =
-        addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command2"));
-
-    connect(buttons.compute, &QPushButton::clicked, this, [this] { compute(); });
-    connect(buttons.clear, &QPushButton::clicked, this, [this] { clear(); });
+    addCommandButtons(
+        this, layout, QStringLiteral("Command3"), QStringLiteral("Command2"), [this] { compute(); },
+        [this] { clear(); });
     lists_.front()->setFocus();
 }
 

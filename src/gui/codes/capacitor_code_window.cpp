@@ -80,20 +80,15 @@ CapacitorCodeWindow::CapacitorCodeWindow()
                                   QStringLiteral("Maksimum Çalışma Gerilimi"), QStringLiteral("V"));
     layout->addLayout(results);
 
-    toleranceCommand_ =
-        addToleranceCommand(layout, QStringLiteral("Command5"),
-                            QStringLiteral("Tolerans'lı Değerleri Görmek İstiyorum"));
-
-    const CommandButtons buttons =
-        addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command4"));
-
-    connect(buttons.compute, &QPushButton::clicked, this, &CapacitorCodeWindow::compute);
-    connect(buttons.clear, &QPushButton::clicked, this, &CapacitorCodeWindow::clear);
-    connect(toleranceCommand_, &QPushButton::clicked, this, [this] {
-        ShowMessage(this, codes::CapacitorCodeToleranceMessage(values_[0]->text().toStdString(),
-                                                               toleranceList_->currentIndex(),
-                                                               tolerance_->text().toStdString()));
-    });
+    toleranceCommand_ = addToleranceCommand(
+        this, layout, QStringLiteral("Command5"),
+        QStringLiteral("Tolerans'lı Değerleri Görmek İstiyorum"), [this] {
+            return codes::CapacitorCodeToleranceMessage(
+                utf8(values_[0]->text()), toleranceList_->currentIndex(), utf8(tolerance_->text()));
+        });
+    addCommandButtons(
+        this, layout, QStringLiteral("Command3"), QStringLiteral("Command4"), [this] { compute(); },
+        [this] { clear(); });
     connect(digitsNote, &QPushButton::clicked, this,
             [this] { ShowMessage(this, codes::CapacitorDigitsNote()); });
     connect(lettersNote, &QPushButton::clicked, this,

@@ -118,22 +118,21 @@ CapacitorColourWindow::CapacitorColourWindow()
         QStringLiteral("Sıcaklığa Bağlı Olarak Kondansatör Değerlerini Hesaplamak İstiyorum "));
     layout->addLayout(makeButtonRow({toleranceCommand_, temperatureCommand_}, {}));
 
-    const CommandButtons buttons =
-        addCommandButtons(this, layout, QStringLiteral("Command3"), QStringLiteral("Command2"));
+    addCommandButtons(
+        this, layout, QStringLiteral("Command3"), QStringLiteral("Command2"), [this] { compute(); },
+        [this] { clear(); });
 
     connect(kindGroup, &OptionGroup::chosenChanged, this,
             [this](int index) { chooseKind(static_cast<CapacitorKind>(index)); });
     connect(bandGroup_, &OptionGroup::chosenChanged, this,
             [this](int index) { chooseBands(static_cast<CapacitorBandCount>(index)); });
-    connect(buttons.compute, &QPushButton::clicked, this, &CapacitorColourWindow::compute);
     connect(toleranceCommand_, &QPushButton::clicked, this, [this] {
-        ShowMessage(this, codes::CapacitorColourToleranceMessage(text_[1]->text().toStdString(),
+        ShowMessage(this, codes::CapacitorColourToleranceMessage(utf8(text_[1]->text()),
                                                                  lists_[3]->currentIndex(),
-                                                                 text_[7]->text().toStdString()));
+                                                                 utf8(text_[7]->text())));
     });
     connect(temperatureCommand_, &QPushButton::clicked, this,
             &CapacitorColourWindow::capacitanceAtTemperature);
-    connect(buttons.clear, &QPushButton::clicked, this, &CapacitorColourWindow::clear);
 
     // The opening choices: polyester, 4 bands.
     chooseKind(CapacitorKind::Polyester);

@@ -34,22 +34,25 @@ void hideSwatches(const QList<Swatch*>& swatches) {
         swatch->hide();
 }
 
-QPushButton* addToleranceCommand(QBoxLayout* layout, const QString& name, const QString& caption) {
+QPushButton* addToleranceCommand(QWidget* window, QBoxLayout* layout, const QString& name,
+                                 const QString& caption, const std::function<Message()>& message) {
     QPushButton* command = makeButton(name, caption);
     command->setEnabled(false);
     layout->addLayout(makeButtonRow({command}, {}));
+    QObject::connect(command, &QPushButton::clicked, window,
+                     [window, message] { ShowMessage(window, message()); });
     return command;
 }
 
-CommandButtons addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
-                                 const QString& backName) {
-    CommandButtons buttons{
-        makeButton(QStringLiteral("Command1"), QStringLiteral("Hesapla")),
-        makeButton(clearName, QStringLiteral("Temizle"), QStringLiteral("Hesabı Sil")),
-        window->makeReturnButton(backName),
-    };
-    layout->addLayout(makeButtonRow({buttons.compute, buttons.clear}, {buttons.back}));
-    return buttons;
+void addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
+                       const QString& backName, const std::function<void()>& compute,
+                       const std::function<void()>& clear) {
+    QPushButton* computeButton = makeComputeButton(QStringLiteral("Command1"));
+    QPushButton* clearButton = makeClearButton(clearName);
+    layout->addLayout(
+        makeButtonRow({computeButton, clearButton}, {window->makeReturnButton(backName)}));
+    QObject::connect(computeButton, &QPushButton::clicked, window, compute);
+    QObject::connect(clearButton, &QPushButton::clicked, window, clear);
 }
 
 ComponentPicture* makePicture(Component part, int bands, const QString& accessibleName,

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,21 +36,17 @@ QColor toColour(const codes::Rgb& rgb);
 void applySwatch(Swatch* swatch, const codes::SwatchUpdate& update);
 void hideSwatches(const QList<Swatch*>& swatches);
 
-// The bottom row of a reading window: "Hesapla" (`Command1`, the default button), "Temizle"
-// (tool tip "Hesabı Sil") and, at the right end, "Ana Menüye Dön" (tool tip "Bu Bölümü
-// Kapatır"), which returns to the main menu. The window names the last two and makes "Ana
-// Menüye Dön" its leaving button.
-struct CommandButtons {
-    QPushButton* compute;
-    QPushButton* clear;
-    QPushButton* back;
-};
-// The command that shows the tolerance range of the value read (`caption`), in a row of its own;
-// disabled until a code has been read.
-QPushButton* addToleranceCommand(QBoxLayout* layout, const QString& name, const QString& caption);
+// The bottom row of a reading window: "Hesapla" (`Command1`) running `compute`, "Temizle"
+// (`clearName`, tool tip "Hesabı Sil") running `clear` and, at the right end, the window's
+// "Ana Menüye Dön" (`backName`).
+void addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
+                       const QString& backName, const std::function<void()>& compute,
+                       const std::function<void()>& clear);
 
-CommandButtons addCommandButtons(ToolWindow* window, QBoxLayout* layout, const QString& clearName,
-                                 const QString& backName);
+// The command (`name`, `caption`) that shows the tolerance range of the value read, the box
+// `message` gives, in a row of its own; disabled until a code has been read.
+QPushButton* addToleranceCommand(QWidget* window, QBoxLayout* layout, const QString& name,
+                                 const QString& caption, const std::function<Message()>& message);
 
 // The part's picture (`Picture1`), at least `lines` text lines high so that its bands and print
 // read well at any scale.

@@ -168,9 +168,7 @@ ResistorColourFinderWindow::ResistorColourFinderWindow()
                            QStringLiteral("Direncin Değerini Ohm Cinsinden Giriniz..."));
     value_->setAlignment(Qt::AlignRight);
     attachDigitKeyFilter(value_);
-    QLabel* ohm = makeUnitLabel(QStringLiteral("Ω"));
-    ohm->setToolTip(QStringLiteral("Ohm"));
-    inputs->addRow(QStringLiteral("Direnç Değerini Giriniz"), value_, ohm);
+    inputs->addRow(QStringLiteral("Direnç Değerini Giriniz"), value_, makeOhmUnit());
     layout->addLayout(inputs);
 
     picture_ = makePicture(Component::Resistor, 4, QStringLiteral("Direnç"), 4.5);
@@ -183,8 +181,7 @@ ResistorColourFinderWindow::ResistorColourFinderWindow()
     }
     layout->addWidget(picture_, 1);
 
-    QPushButton* clearButton = makeButton(QStringLiteral("Command3"), QStringLiteral("Temizle"),
-                                          QStringLiteral("Hesabı Sil"));
+    QPushButton* clearButton = makeClearButton(QStringLiteral("Command3"));
     layout->addLayout(makeButtonRow({clearButton}, {makeReturnButton(QStringLiteral("Command2"))}));
 
     connect(value_, &QLineEdit::textChanged, this, &ResistorColourFinderWindow::valueChanged);

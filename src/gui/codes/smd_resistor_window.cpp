@@ -34,20 +34,15 @@ SmdResistorWindow::SmdResistorWindow() : ToolWindow(kForm, qs(codes::kSmdWindowT
     tolerance_ = results->addResult(QStringLiteral("Text5"), QStringLiteral("Tolerans Değeri"));
     layout->addLayout(results);
 
-    toleranceCommand_ =
-        addToleranceCommand(layout, QStringLiteral("Command4"),
-                            QStringLiteral("Toleranslı Değerleri Görmek İstiyorum"));
-
-    const CommandButtons buttons =
-        addCommandButtons(this, layout, QStringLiteral("Command2"), QStringLiteral("Command3"));
-
-    connect(buttons.compute, &QPushButton::clicked, this, &SmdResistorWindow::compute);
-    connect(buttons.clear, &QPushButton::clicked, this, &SmdResistorWindow::clear);
-    connect(toleranceCommand_, &QPushButton::clicked, this, [this] {
-        ShowMessage(this,
-                    codes::SmdToleranceMessage(values_[0]->text().toStdString(), tolerancePercent_,
-                                               tolerance_->text().toStdString()));
-    });
+    toleranceCommand_ = addToleranceCommand(
+        this, layout, QStringLiteral("Command4"),
+        QStringLiteral("Toleranslı Değerleri Görmek İstiyorum"), [this] {
+            return codes::SmdToleranceMessage(utf8(values_[0]->text()), tolerancePercent_,
+                                              utf8(tolerance_->text()));
+        });
+    addCommandButtons(
+        this, layout, QStringLiteral("Command2"), QStringLiteral("Command3"), [this] { compute(); },
+        [this] { clear(); });
     code_->setFocus();
 }
 

@@ -1,0 +1,36 @@
+// A reference table: a read-only table widget with its column headers (units included) whose
+// cells the user selects and copies ("Kopyala", Ctrl+C) as tab-separated lines, ready for a
+// spreadsheet. It asks for room to show every row and column, takes no more, and scrolls where its
+// window gives it less.
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QTableWidget>
+
+namespace voltaris::gui {
+
+class ReferenceTable : public QTableWidget {
+public:
+    ReferenceTable(const QString& name, const QStringList& headers, const QList<QStringList>& rows,
+                   QWidget* parent = nullptr);
+
+    // The selected cells, each selected row a line of cells separated by tabs; the headers come
+    // first when whole rows are selected.
+    QString selectedText() const;
+    void copySelection() const;
+
+    QSize sizeHint() const override;
+    // A short table shows whole; a longer one at least its first rows.
+    QSize minimumSizeHint() const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    static constexpr int kRowsAlwaysShown = 6;
+    // The height the header and the first `rows` rows take.
+    int rowsHeight(int rows) const;
+};
+
+} // namespace voltaris::gui
