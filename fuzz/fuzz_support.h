@@ -71,10 +71,14 @@ inline bool LooksLikeNumber(std::string_view text) {
 }
 
 // True when a shown message or text holds no word of a number gone wrong: "inf" or "nan" not
-// inside a word ("Hesaplanan" is fine), or a formatting accident such as "i.nf". Otherwise the
-// text goes to stderr.
+// inside a word ("Hesaplanan" and "Alınan" are fine), or a formatting accident such as "i.nf".
+// Otherwise the text goes to stderr.
 inline bool Clean(std::string_view text) {
-    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    // A byte of a multi-byte character counts as a letter's ("Alınan").
+    const auto letter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+               static_cast<unsigned char>(c) >= 0x80;
+    };
     for (const std::string_view bad : {"inf", "nan", "i.nf", "n.an"})
         for (std::size_t at = text.find(bad); at != std::string_view::npos;
              at = text.find(bad, at + 1))

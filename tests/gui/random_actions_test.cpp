@@ -129,11 +129,10 @@ const QStringList& junkTexts() {
 const QString kKeys = QStringLiteral("0123456789012345678901234567890123456789....,,-- "
                                      "bcdekmnpruxyRKMNPUXYSçğöşüÇĞÖŞÜ\b\b\b\b\r\r");
 
-// "nan" or "inf" standing as a word (not inside one such as "Hesaplanan" or "NANO"), "-nan", or a
-// number text gone wrong such as "i.nf".
-const QRegularExpression
-    kBadNumber(QStringLiteral("(?<![[:alpha:]])(nan|inf)(?![[:alpha:]])|i\\.nf|n\\.an"),
-               QRegularExpression::CaseInsensitiveOption);
+// "nan" or "inf" standing as a word (not inside one such as "Hesaplanan", "Alınan" or "NANO"),
+// "-nan", or a number text gone wrong such as "i.nf".
+const QRegularExpression kBadNumber(QStringLiteral("(?<!\\p{L})(nan|inf)(?!\\p{L})|i\\.nf|n\\.an"),
+                                    QRegularExpression::CaseInsensitiveOption);
 
 class Random {
 public:
