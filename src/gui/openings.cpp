@@ -174,6 +174,13 @@ const std::vector<Opening>& table() {
         {kLedResistor, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
         {kLedResistor, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
         {kLedResistor, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kCableChannel, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kCableChannel, "mn_hacim", kUnitConversion, kCompanion, onPage(2)},
+        {kTransformer, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
+        {kTransformer, "mn_güc", kQuantityConversion, kCompanion, onPage(5)},
+        {kTransformer, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kTransformer, "mn_Akı", kUnitConversion, kCompanion, onPage(6)},
+        {kTransformer, "Command3", kAuxiliaryCalculations, kCompanion, onPage(0)},
         {kHeater, "mn_direnç", kQuantityConversion, kCompanion, onPage(0)},
         {kHeater, "mn_Akım", kQuantityConversion, kCompanion, onPage(3)},
         {kHeater, "mn_Gerilim", kQuantityConversion, kCompanion, onPage(4)},
@@ -241,6 +248,9 @@ const std::vector<Opening>& table() {
         {kBusbar, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
         {kBusbar, "mn_agırlık", kUnitConversion, kCompanion, onPage(3)},
         {kBusbar, "mn_DirSıcak", kTemperatureResistance, kCompanion},
+        {kGeneration, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kGeneration, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
+        {kMediumVoltageShortCircuit, "Command1", kMediumVoltageLines, kCompanion, {}, true},
         {kMediumVoltageDrop, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
         {kMediumVoltageDrop, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
         {kMediumVoltageDrop, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
@@ -276,6 +286,11 @@ void connectOpenings(QWidget* window) {
             continue;
         }
         const bool available = registry.has(opening.form);
+        if (opening.checkedByOpener) {
+            if (auto* button = qobject_cast<QAbstractButton*>(control))
+                button->setEnabled(available);
+            continue;
+        }
         if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             button->setEnabled(available);
             QObject::connect(button, &QAbstractButton::clicked, window,
@@ -286,6 +301,13 @@ void connectOpenings(QWidget* window) {
                              [&opening, window] { open(opening, window); });
         }
     }
+}
+
+const Opening* openingOf(const QString& opener, const QString& control) {
+    for (const Opening& opening : table())
+        if (opening.opener == opener && opening.control == control)
+            return &opening;
+    return nullptr;
 }
 
 QWidget* open(const Opening& opening, QWidget* opener) {

@@ -26,6 +26,9 @@ struct Opening {
     OpenAs as = OpenAs::Tool;
     // Made right after the window shows. The leaving buttons are not named: they follow `as`.
     Adjustments adjustments = {};
+    // The opener checks its fields first and performs the opening itself (openingOf, open): the
+    // table only enables the control.
+    bool checkedByOpener = false;
 };
 
 // The whole table.
@@ -33,6 +36,9 @@ std::span<const Opening> Openings();
 
 // Connects each control of `window` that the table names as an opener.
 void connectOpenings(QWidget* window);
+
+// The table's line for `control` of the window `opener`, or nullptr.
+const Opening* openingOf(const QString& opener, const QString& control);
 
 // Performs `opening` from `opener`; returns the window opened, or nullptr when this program does
 // not have it.

@@ -61,6 +61,15 @@ bool offersCompanionClose(QWidget* window) {
     return false;
 }
 
+// A window with leaving buttons of its own (a line window closed by its own command has none).
+bool hasLeavingButtons(QWidget* window) {
+    for (auto* button : window->findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("Bu Bölümü Kapat") ||
+            button->text() == QStringLiteral("Ana Menüye Dön"))
+            return true;
+    return false;
+}
+
 } // namespace
 
 class OpeningsTest : public QObject {
@@ -102,14 +111,19 @@ private slots:
             return;
         }
         QVERIFY2(isEnabled(control), "the opener of an existing window is enabled");
-        press(control);
+        // An opening its opener performs after its own checks is performed here directly.
+        if (opening.checkedByOpener)
+            open(opening, opener);
+        else
+            press(control);
         QWidget* opened = registry.existing(opening.form);
         QVERIFY(opened && opened->isVisible());
         auto* tool = qobject_cast<ToolWindow*>(opened);
         if (opening.as == OpenAs::Companion) {
             QVERIFY2(opener->isVisible(), "a companion's opener stays");
             QVERIFY(tool && tool->isCompanion());
-            QVERIFY2(offersCompanionClose(opened), "a companion shows \"Bu Bölümü Kapat\"");
+            QVERIFY2(!hasLeavingButtons(opened) || offersCompanionClose(opened),
+                     "a companion shows \"Bu Bölümü Kapat\"");
         } else {
             QVERIFY2(opener == opened || !opener->isVisible(), "a tool replaces its opener");
             QVERIFY(!tool || !tool->isCompanion());

@@ -1,6 +1,7 @@
 #include "gui/circuits/circuit_windows.h"
 
 #include "gui/circuits/air_core_coil_window.h"
+#include "gui/circuits/auxiliary_calculations_window.h"
 #include "gui/circuits/conductor_resistance_window.h"
 #include "gui/circuits/equivalent_circuits_window.h"
 #include "gui/circuits/heater_window.h"
@@ -21,6 +22,7 @@ void registerCircuitWindows(WindowRegistry& registry) {
     registry.add<LedResistorWindow>();
     registry.add<HeaterWindow>();
     registry.add<AirCoreCoilWindow>();
+    registry.add<AuxiliaryCalculationsWindow>();
 }
 
 } // namespace voltaris::gui

@@ -9,6 +9,7 @@
 #include "gui/lowvoltage/consumption_window.h"
 #include "gui/lowvoltage/earthing_window.h"
 #include "gui/lowvoltage/fuse_rating_window.h"
+#include "gui/lowvoltage/generation_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/lighting_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
@@ -38,6 +39,7 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<ConduitWindow>();
     registry.add<LowVoltageShortCircuitWindow>();
     registry.add<CableWithstandWindow>();
+    registry.add<GenerationWindow>();
     registry.add<ConsumptionWindow>();
 }
 
