@@ -79,8 +79,7 @@ QGroupBox* makeLatticeFrame() {
 
 } // namespace
 
-PoleChartsWindow::PoleChartsWindow()
-    : ToolWindow(kForm, QStringLiteral("Beton Direk Bilgi Cetveli")) {
+PoleChartsWindow::PoleChartsWindow() : ToolWindow(kForm, QStringLiteral("Direk Bilgi Cetveli")) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeConcreteFrame(), 1);
     layout->addWidget(makeLatticeFrame(), 1);
