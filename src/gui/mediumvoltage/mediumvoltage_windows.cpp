@@ -5,6 +5,7 @@
 #include "gui/mediumvoltage/medium_voltage_lines_window.h"
 #include "gui/mediumvoltage/medium_voltage_short_circuit_window.h"
 #include "gui/mediumvoltage/transformer_window.h"
+#include "gui/mediumvoltage/transmission_line_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -16,6 +17,7 @@ void registerMediumVoltageWindows(WindowRegistry& registry) {
     registry.add<CableChannelWindow>();
     registry.add<MediumVoltageShortCircuitWindow>();
     registry.add<MediumVoltageLinesWindow>();
+    registry.add<TransmissionLineWindow>();
 }
 
 } // namespace voltaris::gui
