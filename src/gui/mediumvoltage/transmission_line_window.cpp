@@ -146,7 +146,7 @@ QWidget* TransmissionLineWindow::buildConstantsPage() {
     return makePage(grid,
                     QStringLiteral("GMD = ∛(D12 · D23 · D31)\nL = 0.2 · ln(GMD / GMR)\n"
                                    "XL = 2π · f · L\nC = 2π · ε0 / ln(GMD / r)\nB = 2π · f · C\n"
-                                   "f = 50 Hz, r = iletken yarıçapı; R: iletkenin 20 °C doğru akım "
+                                   "f = 50 Hz, r = iletken yarıçapı; R: iletkenin 20 °C doğru akım "
                                    "direnci. Hat tam transpoze kabul edilir."),
                     kLineSource, compute);
 }
@@ -199,7 +199,7 @@ QWidget* TransmissionLineWindow::buildLossesPage() {
     connect(compute, &QPushButton::clicked, this, &TransmissionLineWindow::computeLosses);
     return makePage(grid,
                     QStringLiteral("I = P / (√3 · U · cos φ)\nR = R20 · ℓ\nΔP = 3 · I² · R\n"
-                                   "%ΔP = 100 · ΔP / P\nR20: seçilen iletkenin 20 °C doğru akım "
+                                   "%ΔP = 100 · ΔP / P\nR20: seçilen iletkenin 20 °C doğru akım "
                                    "direnci."),
                     kLineSource, compute);
 }
