@@ -7,6 +7,7 @@
 #include "gui/mediumvoltage/pole_calculation_window.h"
 #include "gui/mediumvoltage/pole_charts_window.h"
 #include "gui/mediumvoltage/transformer_window.h"
+#include "gui/mediumvoltage/transmission_line_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -20,6 +21,7 @@ void registerMediumVoltageWindows(WindowRegistry& registry) {
     registry.add<MediumVoltageLinesWindow>();
     registry.add<PoleCalculationWindow>();
     registry.add<PoleChartsWindow>();
+    registry.add<TransmissionLineWindow>();
 }
 
 } // namespace voltaris::gui
