@@ -11,6 +11,7 @@
 #include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/generation_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
+#include "gui/lowvoltage/installed_power_window.h"
 #include "gui/lowvoltage/lighting_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/low_voltage_short_circuit_window.h"
@@ -41,6 +42,7 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<CableWithstandWindow>();
     registry.add<GenerationWindow>();
     registry.add<ConsumptionWindow>();
+    registry.add<InstalledPowerWindow>();
 }
 
 } // namespace voltaris::gui
