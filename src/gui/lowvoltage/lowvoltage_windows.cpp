@@ -8,6 +8,7 @@
 #include "gui/lowvoltage/conduit_window.h"
 #include "gui/lowvoltage/consumption_window.h"
 #include "gui/lowvoltage/earthing_window.h"
+#include "gui/lowvoltage/flat_installed_power_window.h"
 #include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/generation_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
@@ -43,6 +44,7 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<GenerationWindow>();
     registry.add<ConsumptionWindow>();
     registry.add<InstalledPowerWindow>();
+    registry.add<FlatInstalledPowerWindow>();
 }
 
 } // namespace voltaris::gui
