@@ -45,6 +45,8 @@ TEST(InstalledPower, BuildingFactorFollowsTheNumberOfFlats) {
     EXPECT_DOUBLE_EQ(BuildingFactor(40), 0.31);
     EXPECT_DOUBLE_EQ(BuildingFactor(41), 0.26);
     EXPECT_DOUBLE_EQ(BuildingFactor(500), 0.26);
+    EXPECT_EQ(FlatCountBandOf(5.5), 1); // "3 - 5": a count takes the band it falls in
+    EXPECT_EQ(FlatCountBandOf(1e9), 8);
 }
 
 TEST(InstalledPower, FlatsTakeTheFlatFactorsThenTheBuildingFactor) {
@@ -56,12 +58,14 @@ TEST(InstalledPower, FlatsTakeTheFlatFactorsThenTheBuildingFactor) {
     EXPECT_EQ(out.texts.demand, "23.39");         // 6.8 × 8 × 0.43 = 23.392
     EXPECT_EQ(out.texts.overallFactor, "0.2249"); // 23.392 / 104
     EXPECT_EQ(out.texts.formula, "8 x 0.6 + 5 x 0.4");
+    EXPECT_EQ(out.texts.flatBand, 2);
 }
 
 TEST(InstalledPower, OtherBuildingsTakeTheBandsOnTheWholeInstalledPower) {
     Texts shown;
     shown.unitDemand = "6.8";
     shown.buildingFactor = "0.43";
+    shown.flatBand = 2;
     const Outcome<Texts> out = Compute(kHospital, "60", "2", shown);
     EXPECT_FALSE(out.failed);
     EXPECT_EQ(out.texts.total, "120");
@@ -70,6 +74,7 @@ TEST(InstalledPower, OtherBuildingsTakeTheBandsOnTheWholeInstalledPower) {
     EXPECT_EQ(out.texts.demand, "34");
     EXPECT_EQ(out.texts.overallFactor, "0.2833");
     EXPECT_EQ(out.texts.formula, "50 x 0.4 + 70 x 0.2");
+    EXPECT_EQ(out.texts.flatBand, -1);
 }
 
 TEST(InstalledPower, AFieldThatIsNoNumberWritesNothing) {

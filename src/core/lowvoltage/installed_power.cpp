@@ -76,11 +76,15 @@ std::string BandedFormula(double installed, std::span<const Band> bands) {
     return formula;
 }
 
+int FlatCountBandOf(double flats) {
+    const auto found =
+        std::find_if(kFlatCountBands.begin(), kFlatCountBands.end() - 1,
+                     [flats](const FlatCountBand& band) { return flats < band.below; });
+    return static_cast<int>(found - kFlatCountBands.begin());
+}
+
 double BuildingFactor(double flats) {
-    for (const FlatCountBand& band : kFlatCountBands)
-        if (flats < band.below)
-            return band.factor;
-    return kFlatCountBands.back().factor;
+    return kFlatCountBands[static_cast<std::size_t>(FlatCountBandOf(flats))].factor;
 }
 
 Outcome<Texts> Compute(int type, std::string_view unitPower, std::string_view units, Texts shown) {
@@ -93,7 +97,8 @@ Outcome<Texts> Compute(int type, std::string_view unitPower, std::string_view un
         double demand = 0;
         if (kind.dwelling) {
             const double flat = BandedDemand(power, kind.bands);
-            const double factor = BuildingFactor(count);
+            texts.flatBand = FlatCountBandOf(count);
+            const double factor = kFlatCountBands[static_cast<std::size_t>(texts.flatBand)].factor;
             texts.unitDemand = ResultText(flat, 2);
             texts.buildingFactor = ResultText(factor, 2);
             demand = checked::Finite(flat * count * factor);
@@ -101,6 +106,7 @@ Outcome<Texts> Compute(int type, std::string_view unitPower, std::string_view un
         } else {
             texts.unitDemand.clear();
             texts.buildingFactor.clear();
+            texts.flatBand = -1;
             demand = BandedDemand(total, kind.bands);
             texts.formula = BandedFormula(total, kind.bands);
         }

@@ -57,7 +57,8 @@ struct FlatCountBand {
     double factor;
 };
 std::span<const FlatCountBand> FlatCountBands();
-// The factor of the first band whose `below` is above `flats` (1 below three flats).
+// The first band whose `below` is above `flats`, and its factor (1 below three flats).
+int FlatCountBandOf(double flats);
 double BuildingFactor(double flats);
 
 struct Texts {
@@ -68,6 +69,7 @@ struct Texts {
     std::string overallFactor;  // `Text7`, demand / installed
     // For the report: the slices of the formula computed (one flat's, or the whole building's).
     std::string formula;
+    int flatBand = -1; // the building factor's band (FlatCountBands), -1 for other kinds
     friend bool operator==(const Texts&, const Texts&) = default;
 };
 

@@ -48,6 +48,15 @@ QList<QStringList> bandRows() {
     return rows;
 }
 
+// Selects `count` whole rows of `table` from `first` and brings them into sight.
+void selectRows(QTableWidget* table, int first, int count) {
+    const QModelIndex top = table->model()->index(first, 0);
+    table->selectionModel()->select(
+        QItemSelection(top, table->model()->index(first + count - 1, table->columnCount() - 1)),
+        QItemSelectionModel::ClearAndSelect);
+    table->scrollTo(top);
+}
+
 QList<QStringList> flatCountRows() {
     QList<QStringList> rows;
     for (const ip::FlatCountBand& band : ip::FlatCountBands())
@@ -115,17 +124,17 @@ InstalledPowerWindow::InstalledPowerWindow()
 
 QWidget* InstalledPowerWindow::buildTables() {
     auto* tables = new QHBoxLayout;
-    auto* byKind = new ReferenceTable(
+    byKind_ = new ReferenceTable(
         QStringLiteral("Table1"),
         {QStringLiteral("Binanın Cinsi"), QStringLiteral("Dilim"), QStringLiteral("Katsayı")},
         bandRows());
-    byKind->setAccessibleName(QStringLiteral("Binanın Cinsine Göre Eşzamanlılık Katsayıları"));
-    auto* byFlats = new ReferenceTable(QStringLiteral("Table2"),
-                                       {QStringLiteral("Daire Sayısı"), QStringLiteral("Katsayı")},
-                                       flatCountRows());
-    byFlats->setAccessibleName(QStringLiteral("Daire Sayısına Göre Eşzamanlılık Katsayıları"));
-    tables->addWidget(byKind);
-    tables->addWidget(byFlats);
+    byKind_->setAccessibleName(QStringLiteral("Binanın Cinsine Göre Eşzamanlılık Katsayıları"));
+    byFlats_ = new ReferenceTable(QStringLiteral("Table2"),
+                                  {QStringLiteral("Daire Sayısı"), QStringLiteral("Katsayı")},
+                                  flatCountRows());
+    byFlats_->setAccessibleName(QStringLiteral("Daire Sayısına Göre Eşzamanlılık Katsayıları"));
+    tables->addWidget(byKind_);
+    tables->addWidget(byFlats_);
     auto* content = new QVBoxLayout;
     content->addLayout(tables);
     QLabel* source = makeLabel(QStringLiteral("Label2"), qs(ip::kSource));
@@ -135,8 +144,13 @@ QWidget* InstalledPowerWindow::buildTables() {
 }
 
 void InstalledPowerWindow::showKind(int type) {
-    const ip::BuildingType& kind = ip::BuildingTypes()[static_cast<std::size_t>(type)];
+    const auto kinds = ip::BuildingTypes();
+    const ip::BuildingType& kind = kinds[static_cast<std::size_t>(type)];
     rule_->setText(qs(kind.rule));
+    int first = 0;
+    for (int i = 0; i < type; ++i)
+        first += static_cast<int>(kinds[static_cast<std::size_t>(i)].bands.size());
+    selectRows(byKind_, first, static_cast<int>(kind.bands.size()));
     grid_->setRowVisible(flat_, kind.dwelling);
     grid_->setRowVisible(building_, kind.dwelling);
 }
@@ -161,6 +175,10 @@ void InstalledPowerWindow::compute() {
         reportedKind_ = type;
         reportedFormula_ = outcome.texts.formula;
         report_->setEnabled(true);
+        if (outcome.texts.flatBand >= 0)
+            selectRows(byFlats_, outcome.texts.flatBand, 1);
+        else
+            byFlats_->clearSelection();
     }
 }
 
@@ -168,6 +186,7 @@ void InstalledPowerWindow::clear() {
     for (QLineEdit* field : {power_, units_, total_, flat_, building_, demand_, overall_})
         field->clear();
     kind_->setCurrentIndex(ip::kDwelling);
+    byFlats_->clearSelection();
     report_->setEnabled(false);
 }
 

@@ -15,6 +15,7 @@ class QPushButton;
 namespace voltaris::gui {
 
 class FieldGrid;
+class ReferenceTable;
 
 class InstalledPowerWindow : public ToolWindow {
     Q_OBJECT
@@ -42,7 +43,9 @@ private:
     QLineEdit* demand_;   // Text6
     QLineEdit* overall_;  // Text7
     FieldGrid* grid_;
-    QPushButton* report_; // Command8
+    ReferenceTable* byKind_;  // Table1: the chosen kind's rows selected
+    ReferenceTable* byFlats_; // Table2: the building factor's row selected
+    QPushButton* report_;     // Command8
     // The last compute that finished: its kind and the slices of its formula.
     int reportedKind_ = installed_power::kDwelling;
     std::string reportedFormula_;
