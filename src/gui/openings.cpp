@@ -259,6 +259,7 @@ const std::vector<Opening>& table() {
         {kMediumVoltageDrop, "mn_gucc", kPowerConversion, kCompanion},
         {kMediumVoltageDrop, "mn_akımtasımaduzeltme", kRatingCorrection, kCompanion},
         {kConsumption, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kInstalledPower, "Command2", kFlatInstalledPower, kCompanion},
     };
     return openings;
 }
