@@ -10,6 +10,7 @@
 #include "gui/lowvoltage/earthing_window.h"
 #include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/generation_window.h"
+#include "gui/lowvoltage/generator_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/lighting_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
@@ -41,6 +42,7 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<CableWithstandWindow>();
     registry.add<GenerationWindow>();
     registry.add<ConsumptionWindow>();
+    registry.add<GeneratorWindow>();
 }
 
 } // namespace voltaris::gui

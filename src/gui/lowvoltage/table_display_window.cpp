@@ -1,5 +1,6 @@
 #include "gui/lowvoltage/table_display_window.h"
 
+#include "core/lowvoltage/generator.h"
 #include "core/lowvoltage/reference_tables.h"
 #include "gui/fields.h"
 #include "gui/reference_table.h"
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace voltaris::gui {
@@ -68,25 +71,53 @@ QFrame* makePicture(const QString& name,
     return picture;
 }
 
+// The pictures, scrolled as a whole where the screen is too small for the tables in sight. It asks
+// for all the room they ask for (a plain scroll area asks for a bounded size), with room for a
+// scroll bar: the window bounds it by the screen.
+class PictureScroll : public QScrollArea {
+public:
+    explicit PictureScroll(QWidget* pictures) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(pictures);
+    }
+    QSize sizeHint() const override {
+        return widget()->sizeHint() + QSize(verticalScrollBar()->sizeHint().width(), 0);
+    }
+};
+
 } // namespace
 
 TableDisplayWindow::TableDisplayWindow() : ToolWindow(kForm, QStringLiteral("Görünteleme Ekranı")) {
     auto* layout = new QVBoxLayout(this);
+    auto* pictures = new QWidget;
+    auto* picturesLayout = new QVBoxLayout(pictures);
+    picturesLayout->setContentsMargins(0, 0, 0, 0);
     Numbering numbering;
-    layout->addWidget(
+    picturesLayout->addWidget(
         makePicture(QStringLiteral("Picture1"),
                     {&reference_tables::ReflectionFactors(), &reference_tables::RoomSurfaces()},
                     numbering),
         1);
-    layout->addWidget(
+    picturesLayout->addWidget(
         makePicture(QStringLiteral("Picture2"), {&reference_tables::SoilResistivity()}, numbering),
         1);
+    picturesLayout->addWidget(makePicture(QStringLiteral("Picture3"),
+                                          {&generator::DeratingTable(), &generator::StartingTable(),
+                                           &generator::RatingsTable()},
+                                          numbering),
+                              1);
+    pictures_ = new PictureScroll(pictures);
+    layout->addWidget(pictures_, 1);
     layout->addLayout(makeButtonRow({}, {makeCompanionCloseButton(QStringLiteral("Command1"))}));
 }
 
 void TableDisplayWindow::adjust(const Adjustments& adjustments) {
     ToolWindow::adjust(adjustments);
-    // The minimum size follows the tables now in sight before the window takes their size.
+    // The sizes follow the tables now in sight (the scrolled pictures' layout, then the window's)
+    // before the window takes their size.
+    pictures_->widget()->layout()->activate();
+    pictures_->updateGeometry();
     QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
     // As large as its tables ask, within the screen; a table that gets less scrolls.
     QSize size = sizeHint();
