@@ -90,6 +90,13 @@ TEST(Generator, SizingWithMotorStartingAndDerating) {
     EXPECT_EQ(starDelta.onSite, "175");
     EXPECT_EQ(starDelta.setSize, "200");
 
+    // A motor larger than the load given: nothing else runs while it starts.
+    choice.method = 0;
+    start.load = "20";
+    const SizingFields large = Size(choice, start).texts.fields;
+    EXPECT_EQ(large.apparent, "25");
+    EXPECT_EQ(large.onSite, "262.5");
+
     // Without a motor nothing starts; a load of power factor 1 is held by the kW rating (P/0.8).
     SizingChoice unity;
     unity.cosPhi = "1.00";

@@ -161,10 +161,12 @@ Outcome<Sizing> Size(const SizingChoice& choice, SizingFields start) {
         f.starting = ResultText(starting, 2);
 
         const double apparent = Back(f.apparent);
-        // A set gives its kW rating at 0.8: a load of a better power factor is limited by kW.
-        const double onSite =
-            std::max({apparent, checked::Div(load, kRatedPowerFactor),
-                      checked::Finite(apparent - motorRunning + Back(f.starting))});
+        // A set gives its kW rating at 0.8: a load of a better power factor is limited by kW. The
+        // rest of the load runs on while the motor starts (none when the motor was not counted in
+        // it).
+        const double rest = std::max(apparent - motorRunning, 0.0);
+        const double onSite = std::max({apparent, checked::Div(load, kRatedPowerFactor),
+                                        checked::Finite(rest + Back(f.starting))});
         f.onSite = ResultText(onSite, 2);
 
         const double factor = AltitudeEntries().at(At(choice.altitude)).value *

@@ -65,7 +65,8 @@ struct SizingFields {
     std::string motor;     // Text2, Pm: the largest motor (kW); empty: no motor started
     std::string apparent;  // Text3, S = P / cos φ (kVA)
     std::string starting;  // Text4, Sa = Ia/In × k × Pm / cos φ (kVA)
-    std::string onSite;    // Text5, the larger of S, P / 0.8 and S − Pm / cos φ + Sa (kVA)
+    std::string onSite;    // Text5, the larger of S, P / 0.8 and the rest S − Pm / cos φ (not
+                           // below 0) + Sa (kVA)
     std::string factor;    // Text12, ka × kt
     std::string rating;    // Text13, the set's rating: on site / factor (kVA)
     std::string setSize;   // Text14, the next size of the series (kVA)
