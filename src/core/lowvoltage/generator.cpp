@@ -42,15 +42,16 @@ constexpr std::array<Derating, 5> kTemperature = {{
 // current), an autotransformer tap t gives the motor t × U and draws t² of the direct current.
 struct Method {
     std::string_view name;
-    std::string_view share; // as the tables write it
+    std::string_view voltage; // on the motor
+    std::string_view share;   // as the tables write it
     double factor;
 };
 constexpr std::array<Method, 5> kMethods = {{
-    {"Direkt Yolverme", "1", 1.0},
-    {"Yıldız-Üçgen Yolverme", "1/3", 1.0 / 3.0},
-    {"Oto Trafo İle Yolverme, %80 Kademe", "0.64", 0.64},
-    {"Oto Trafo İle Yolverme, %65 Kademe", "0.4225", 0.4225},
-    {"Oto Trafo İle Yolverme, %50 Kademe", "0.25", 0.25},
+    {"Direkt Yolverme", "U", "1", 1.0},
+    {"Yıldız-Üçgen Yolverme", "U / √3 (sargı başına)", "1/3", 1.0 / 3.0},
+    {"Oto Trafo İle Yolverme, %80 Kademe", "0.80 × U", "0.64", 0.64},
+    {"Oto Trafo İle Yolverme, %65 Kademe", "0.65 × U", "0.4225", 0.4225},
+    {"Oto Trafo İle Yolverme, %50 Kademe", "0.50 × U", "0.25", 0.25},
 }};
 
 // ISO 3, series R10 of preferred numbers, from 10 to 3150 kVA.
@@ -267,10 +268,8 @@ const reference_tables::Table& StartingTable() {
             "akımı direkt yolvermenin 1/3'ü; oto trafoda kademe oranı t ile şebeke akımı t² katı "
             "(S. J. Chapman, Electric Machinery Fundamentals, 5. baskı, asenkron motorlara "
             "yolverme). Ia/In değerini motorun etiketinden veya kataloğundan alınız."};
-        const std::array<std::string_view, 5> voltages = {"U", "U / √3 (sargı başına)", "0.80 × U",
-                                                          "0.65 × U", "0.50 × U"};
-        for (std::size_t i = 0; i < kMethods.size(); ++i)
-            t.rows.push_back({kMethods[i].name, voltages[i], kMethods[i].share});
+        for (const Method& method : kMethods)
+            t.rows.push_back({method.name, method.voltage, method.share});
         return t;
     }();
     return table;
