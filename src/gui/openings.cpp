@@ -251,12 +251,15 @@ const std::vector<Opening>& table() {
         {kGeneration, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
         {kGeneration, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kMediumVoltageShortCircuit, "Command1", kMediumVoltageLines, kCompanion, {}, true},
+        {kPoleCalculation, "Command3", kPoleCharts, kCompanion, {"Beton Direk Bilgi Cetveli",
+            {"Frame1"}, {"Frame2"}}},
         {kMediumVoltageDrop, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
         {kMediumVoltageDrop, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
         {kMediumVoltageDrop, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kMediumVoltageDrop, "mn_gucc", kPowerConversion, kCompanion},
         {kMediumVoltageDrop, "mn_akımtasımaduzeltme", kRatingCorrection, kCompanion},
         {kConsumption, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
+        {kInstalledPower, "Command2", kFlatInstalledPower, kCompanion},
         {kGenerator, "Command3", kTableDisplay, kCompanion, {
             "Jeneratör Güç Düşürme ve Seçim Tabloları", {"Picture3"}, {"Picture1", "Picture2"}}},
     };

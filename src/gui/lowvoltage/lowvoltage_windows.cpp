@@ -8,10 +8,12 @@
 #include "gui/lowvoltage/conduit_window.h"
 #include "gui/lowvoltage/consumption_window.h"
 #include "gui/lowvoltage/earthing_window.h"
+#include "gui/lowvoltage/flat_installed_power_window.h"
 #include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/generation_window.h"
 #include "gui/lowvoltage/generator_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
+#include "gui/lowvoltage/installed_power_window.h"
 #include "gui/lowvoltage/lighting_window.h"
 #include "gui/lowvoltage/load_compensation_window.h"
 #include "gui/lowvoltage/low_voltage_short_circuit_window.h"
@@ -42,6 +44,8 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<CableWithstandWindow>();
     registry.add<GenerationWindow>();
     registry.add<ConsumptionWindow>();
+    registry.add<InstalledPowerWindow>();
+    registry.add<FlatInstalledPowerWindow>();
     registry.add<GeneratorWindow>();
 }
 

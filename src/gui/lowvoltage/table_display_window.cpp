@@ -6,13 +6,9 @@
 #include "gui/reference_table.h"
 #include "gui/text.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace voltaris::gui {
@@ -46,12 +42,7 @@ void addTable(QVBoxLayout* layout, const reference_tables::Table& table, Numberi
     auto* grid = new ReferenceTable(numbering.nextTable(), headers, rows);
     grid->setAccessibleName(title->text());
     title->setBuddy(grid);
-    QLabel* source = makeLabel(numbering.nextLabel(), qs(table.source));
-    source->setWordWrap(true);
-    source->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont small = source->font();
-    small.setItalic(true);
-    source->setFont(small);
+    QLabel* source = makeSourceNote(numbering.nextLabel(), qs(table.source));
     layout->addWidget(title);
     layout->addWidget(grid);
     layout->addWidget(source);
@@ -71,59 +62,30 @@ QFrame* makePicture(const QString& name,
     return picture;
 }
 
-// The pictures, scrolled as a whole where the screen is too small for the tables in sight. It asks
-// for all the room they ask for (a plain scroll area asks for a bounded size), with room for a
-// scroll bar: the window bounds it by the screen.
-class PictureScroll : public QScrollArea {
-public:
-    explicit PictureScroll(QWidget* pictures) {
-        setFrameShape(QFrame::NoFrame);
-        setWidgetResizable(true);
-        setWidget(pictures);
-    }
-    QSize sizeHint() const override {
-        return widget()->sizeHint() + QSize(verticalScrollBar()->sizeHint().width(), 0);
-    }
-};
-
 } // namespace
 
 TableDisplayWindow::TableDisplayWindow() : ToolWindow(kForm, QStringLiteral("Görünteleme Ekranı")) {
     auto* layout = new QVBoxLayout(this);
-    auto* pictures = new QWidget;
-    auto* picturesLayout = new QVBoxLayout(pictures);
-    picturesLayout->setContentsMargins(0, 0, 0, 0);
     Numbering numbering;
-    picturesLayout->addWidget(
+    layout->addWidget(
         makePicture(QStringLiteral("Picture1"),
                     {&reference_tables::ReflectionFactors(), &reference_tables::RoomSurfaces()},
                     numbering),
         1);
-    picturesLayout->addWidget(
+    layout->addWidget(
         makePicture(QStringLiteral("Picture2"), {&reference_tables::SoilResistivity()}, numbering),
         1);
-    picturesLayout->addWidget(makePicture(QStringLiteral("Picture3"),
-                                          {&generator::DeratingTable(), &generator::StartingTable(),
-                                           &generator::RatingsTable()},
-                                          numbering),
-                              1);
-    pictures_ = new PictureScroll(pictures);
-    layout->addWidget(pictures_, 1);
+    layout->addWidget(makePicture(QStringLiteral("Picture3"),
+                                  {&generator::DeratingTable(), &generator::StartingTable(),
+                                   &generator::RatingsTable()},
+                                  numbering),
+                      1);
     layout->addLayout(makeButtonRow({}, {makeCompanionCloseButton(QStringLiteral("Command1"))}));
 }
 
 void TableDisplayWindow::adjust(const Adjustments& adjustments) {
     ToolWindow::adjust(adjustments);
-    // The sizes follow the tables now in sight (the scrolled pictures' layout, then the window's)
-    // before the window takes their size.
-    pictures_->widget()->layout()->activate();
-    pictures_->updateGeometry();
-    QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
-    // As large as its tables ask, within the screen; a table that gets less scrolls.
-    QSize size = sizeHint();
-    if (const QScreen* shown = screen())
-        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
-    resize(size.expandedTo(minimumSizeHint()));
+    fitToTables(this);
 }
 
 } // namespace voltaris::gui

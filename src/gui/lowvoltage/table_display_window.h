@@ -1,14 +1,12 @@
 // "Görünteleme Ekranı": the reference tables that other windows show beside themselves, each
 // opener with a caption of its own and only its own table in sight: `Picture1` the reflection
 // and transmission factors of surfaces (lighting), `Picture2` the resistivity of soils
-// (earthing), `Picture3` the derating factors, starting methods, ratings and sizes of generating
-// sets (three-phase generator). Every table names its source under it.
+// (earthing), `Picture3` the derating factors, starting methods and ratings of generating sets
+// (three-phase generator). Every table names its source under it.
 #pragma once
 
 #include "gui/forms.h"
 #include "gui/tool_window.h"
-
-class QScrollArea;
 
 namespace voltaris::gui {
 
@@ -20,9 +18,6 @@ public:
 
     // The opener's caption and tables; the window then takes the size of what it shows.
     void adjust(const Adjustments& adjustments) override;
-
-private:
-    QScrollArea* pictures_;
 };
 
 } // namespace voltaris::gui

@@ -4,7 +4,10 @@
 #include "gui/mediumvoltage/line_voltage_drop_window.h"
 #include "gui/mediumvoltage/medium_voltage_lines_window.h"
 #include "gui/mediumvoltage/medium_voltage_short_circuit_window.h"
+#include "gui/mediumvoltage/pole_calculation_window.h"
+#include "gui/mediumvoltage/pole_charts_window.h"
 #include "gui/mediumvoltage/transformer_window.h"
+#include "gui/mediumvoltage/transmission_line_window.h"
 #include "gui/window_registry.h"
 
 namespace voltaris::gui {
@@ -16,6 +19,9 @@ void registerMediumVoltageWindows(WindowRegistry& registry) {
     registry.add<CableChannelWindow>();
     registry.add<MediumVoltageShortCircuitWindow>();
     registry.add<MediumVoltageLinesWindow>();
+    registry.add<PoleCalculationWindow>();
+    registry.add<PoleChartsWindow>();
+    registry.add<TransmissionLineWindow>();
 }
 
 } // namespace voltaris::gui
