@@ -83,10 +83,8 @@ std::vector<Entry> DeratingEntries(const std::array<Derating, N>& rows, std::str
 }
 
 constexpr std::string_view kDeratingSource =
-    "Kaynak: Stamford (Cummins Generator Technologies), jeneratör boyutlandırma yönergesi, adım "
-    "2 notları 1 ve 2; Wacker Neuson G 3.3A kullanım kılavuzu, “Generator Derating” bölümü "
-    "tabloları. Katsayılar birlikte uygulanır (çarpılır). Seçilen jeneratörün üretici tablosu "
-    "farklıysa o esas alınır.";
+    "Kaynak: Stamford jeneratör boyutlandırma yönergesi (adım 2, not 1 ve 2); Wacker Neuson G 3.3A "
+    "kullanım kılavuzu, “Generator Derating”. Katsayılar çarpılır; üreticinin tablosu esastır.";
 
 std::size_t At(int index) {
     return static_cast<std::size_t>(index);
@@ -263,11 +261,9 @@ const reference_tables::Table& StartingTable() {
             "Yolverme Şekline Göre Motor Kalkış Gücü Katsayıları",
             {"Yolverme Şekli", "Motora Uygulanan Gerilim", "Kalkış Gücü Katsayısı"},
             {},
-            "Kalkış gücü = (Ia / In) × katsayı × Pm / cos φ. Kaynak: asenkron motorun kalkış akımı "
-            "sargıya uygulanan gerilimle orantılıdır; yıldız-üçgende sargı gerilimi U/√3, şebeke "
-            "akımı direkt yolvermenin 1/3'ü; oto trafoda kademe oranı t ile şebeke akımı t² katı "
-            "(S. J. Chapman, Electric Machinery Fundamentals, 5. baskı, asenkron motorlara "
-            "yolverme). Ia/In değerini motorun etiketinden veya kataloğundan alınız."};
+            "Kalkış gücü = (Ia / In) × katsayı × Pm / cos φ; Ia / In motorun etiketinden. Kaynak: "
+            "kalkış akımı sargı gerilimiyle orantılıdır (S. J. Chapman, Electric Machinery "
+            "Fundamentals, 5. baskı)."};
         for (const Method& method : kMethods)
             t.rows.push_back({method.name, method.voltage, method.share});
         return t;
@@ -286,9 +282,8 @@ const reference_tables::Table& RatingsTable() {
             {"ESP", "Acil durum bekleme gücü",
              "Şebeke kesintisinde, yılda en çok 200 saat, 24 saat ortalaması ≤ %70"},
         },
-        "Kaynak: ISO 8528-1, Alternatif akım jeneratör grupları (içten yanmalı motorla tahrikli) – "
-        "Bölüm 1: Uygulama, sınıflandırma ve performans; güç tanımları. Yedek jeneratörde "
-        "hesaplanan güç ESP ile, sürekli çalışmada PRP veya COP ile karşılaştırılır.",
+        "Kaynak: ISO 8528-1, içten yanmalı motorlu alternatif akım jeneratör grupları – "
+        "uygulama, sınıflandırma ve performans.",
     };
     return table;
 }
