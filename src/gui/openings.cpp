@@ -201,14 +201,14 @@ const std::vector<Opening>& table() {
         {kInstallationCompensation, "Mn_GUCC", kPowerConversion, kCompanion},
         {kLighting, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kLighting, "Command5", kTableDisplay, kCompanion, {"Yansıtma Geçirme Katsayı Tablosu",
-            {"Picture1"}, {"Picture2"}}},
+            {"Picture1"}, {"Picture2", "Picture3"}}},
         {kEarthing, "mn_direnç", kQuantityConversion, kCompanion, onPage(0)},
         {kEarthing, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
         {kEarthing, "mn_uzunluk", kUnitConversion, kCompanion, onPage(0)},
         {kEarthing, "mn_alan", kUnitConversion, kCompanion, onPage(1)},
         {kEarthing, "mn_cokkesıt", kAuxiliaryCalculations, kCompanion, onPage(12)},
         {kEarthing, "Command12", kTableDisplay, kCompanion, {"Toprak Özgül Direnç Tablosu",
-            {"Picture2"}, {"Picture1"}}},
+            {"Picture2"}, {"Picture1", "Picture3"}}},
         {kCableVoltageDrop, "mn_güç", kQuantityConversion, kCompanion, onPage(5)},
         {kCableVoltageDrop, "mn_gerilim", kQuantityConversion, kCompanion, onPage(4)},
         {kCableVoltageDrop, "mn_akım", kQuantityConversion, kCompanion, onPage(3)},
@@ -260,6 +260,8 @@ const std::vector<Opening>& table() {
         {kMediumVoltageDrop, "mn_akımtasımaduzeltme", kRatingCorrection, kCompanion},
         {kConsumption, "mn_guc", kQuantityConversion, kCompanion, onPage(5)},
         {kInstalledPower, "Command2", kFlatInstalledPower, kCompanion},
+        {kGenerator, "Command3", kTableDisplay, kCompanion, {
+            "Jeneratör Güç Düşürme ve Seçim Tabloları", {"Picture3"}, {"Picture1", "Picture2"}}},
     };
     return openings;
 }

@@ -11,6 +11,7 @@
 #include "gui/lowvoltage/flat_installed_power_window.h"
 #include "gui/lowvoltage/fuse_rating_window.h"
 #include "gui/lowvoltage/generation_window.h"
+#include "gui/lowvoltage/generator_window.h"
 #include "gui/lowvoltage/installation_compensation_window.h"
 #include "gui/lowvoltage/installed_power_window.h"
 #include "gui/lowvoltage/lighting_window.h"
@@ -47,6 +48,7 @@ void registerLowVoltageWindows(WindowRegistry& registry) {
     registry.add<ConsumptionWindow>();
     registry.add<InstalledPowerWindow>();
     registry.add<FlatInstalledPowerWindow>();
+    registry.add<GeneratorWindow>();
 }
 
 } // namespace voltaris::gui

@@ -1,5 +1,6 @@
 #include "gui/lowvoltage/table_display_window.h"
 
+#include "core/lowvoltage/generator.h"
 #include "core/lowvoltage/reference_tables.h"
 #include "gui/fields.h"
 #include "gui/reference_table.h"
@@ -74,6 +75,11 @@ TableDisplayWindow::TableDisplayWindow() : ToolWindow(kForm, QStringLiteral("Gö
     layout->addWidget(
         makePicture(QStringLiteral("Picture2"), {&reference_tables::SoilResistivity()}, numbering),
         1);
+    layout->addWidget(makePicture(QStringLiteral("Picture3"),
+                                  {&generator::DeratingTable(), &generator::StartingTable(),
+                                   &generator::RatingsTable()},
+                                  numbering),
+                      1);
     layout->addLayout(makeButtonRow({}, {makeCompanionCloseButton(QStringLiteral("Command1"))}));
 }
 
