@@ -1,7 +1,9 @@
 #include "core/lowvoltage/overhead_conductors.h"
 
 #include "core/lowvoltage/cable_tables.h"
+#include "core/numbers.h"
 
+#include <cstdio>
 #include <numbers>
 #include <string>
 
@@ -144,6 +146,33 @@ const std::vector<Conductor>& Conductors(Family family) {
         break;
     }
     return aerial;
+}
+
+std::string TableFigure(double value, int decimals) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, RoundHalfEven(value, decimals));
+    return text;
+}
+
+std::string SectionsText(const Conductor& conductor) {
+    const std::string aluminium = TableFigure(conductor.aluminium, 2);
+    return conductor.steel > 0 ? aluminium + " + " + TableFigure(conductor.steel, 2) : aluminium;
+}
+
+std::string DiameterText(const Conductor& conductor) {
+    return TableFigure(conductor.diameter, 2);
+}
+
+std::string MassText(const Conductor& conductor) {
+    return TableFigure(conductor.mass, 1);
+}
+
+std::string ResistanceText(const Conductor& conductor) {
+    return TableFigure(conductor.resistance, 4);
+}
+
+std::string SourceNote() {
+    return std::string(kAacSourceNote) + "\n" + std::string(kAcsrSourceNote);
 }
 
 const std::vector<Conductor>& BareConductors() {

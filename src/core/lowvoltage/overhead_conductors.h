@@ -2,7 +2,8 @@
 // drop window and the aluminium conductor weight window both read: bare all-aluminium
 // conductors (AAC), steel-reinforced aluminium conductors (ACSR) and aerial bundled cables
 // ("Alpek"), each with its construction, diameter, mass, DC resistance at 20 °C and reactance
-// per km. Where each number comes from is written beside it and in the source note.
+// per km. The transmission line window takes its steel-reinforced conductors from here too.
+// Where each number comes from is written beside it and in the source note.
 #pragma once
 
 #include <string>
@@ -38,16 +39,29 @@ const std::vector<Conductor>& Conductors(Family family);
 // The bare conductors that have a mass: the AAC and then the ACSR ones.
 const std::vector<Conductor>& BareConductors();
 
+// The conductor tables' figures, to fixed decimals: TableFigure(26.6, 2) is "26.60"; a
+// conductor's sections "53.51 + 8.92" (aluminium + steel, mm²; the aluminium alone without a
+// core), diameter "10.11" (mm), mass "216.1" (kg/km) and R at 20 °C "0.5361" (Ω/km).
+std::string TableFigure(double value, int decimals);
+std::string SectionsText(const Conductor& conductor);
+std::string DiameterText(const Conductor& conductor);
+std::string MassText(const Conductor& conductor);
+std::string ResistanceText(const Conductor& conductor);
+
 // The resistance of 1350-H19 aluminium at 20 °C (61.0 % IACS), Ω·mm²/m.
 inline constexpr double kAluminiumResistivity = 0.028264;
 // Reactance of a bare low-voltage overhead line and of an aerial bundled cable, Ω/km.
 inline constexpr double kBareLineReactance = 0.3;
 
-// The lines naming the sources of the bare conductors' data, shown under the windows' tables.
-inline constexpr std::string_view kSourceNote =
-    "AAC: Has Çelik Alüminyum İletkenler kataloğu (TS EN 50182 / TS IEC 61089).\n"
+// The lines naming the sources of the bare conductors' data: the AAC line and the ACSR lines,
+// which the transmission line window shows alone.
+inline constexpr std::string_view kAacSourceNote =
+    "AAC: Has Çelik Alüminyum İletkenler kataloğu (TS EN 50182 / TS IEC 61089).";
+inline constexpr std::string_view kAcsrSourceNote =
     "ACSR: ASTM B232/B232M-11 Tablo 1 (SWALLOW: CSA C49 / TS IEC 1089).\n"
     "R20 = 0.028264 Ω·mm²/m ÷ Al kesiti; örgü payı 1 katta %1.5, çok katta %2.";
+// Both, as the overhead line drop and the conductor weight windows show them under their tables.
+std::string SourceNote();
 // The lines naming the sources of the aerial cables' resistance and of the reactances.
 inline constexpr std::string_view kLineSourceNote =
     "Alpek: IEC 60228 sınıf 2 faz iletkeni. X: çıplak hat 0.3 Ω/km (Schneider Electric\n"

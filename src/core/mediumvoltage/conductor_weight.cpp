@@ -2,8 +2,6 @@
 
 #include "core/numbers.h"
 
-#include <cstdio>
-
 namespace voltaris::conductor_weight {
 
 namespace {
@@ -20,24 +18,13 @@ std::string_view KindOf(const oc::Conductor& c) {
     return c.steel > 0 ? "ACSR" : "AAC";
 }
 
-// A table value with a fixed number of decimals: "26.60", "294.0".
-std::string Fixed(double value, int decimals) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, RoundHalfEven(value, decimals));
-    return text;
-}
-
-std::string SectionText(const oc::Conductor& c) {
-    const std::string aluminium = Fixed(c.aluminium, 2);
-    return c.steel > 0 ? aluminium + " + " + Fixed(c.steel, 2) : aluminium;
-}
-
 // The mass per km as the table shows it (1 decimal), which the computes use too.
 double MassOf(const oc::Conductor& c) {
     return RoundHalfEven(c.mass, 1);
 }
 
-std::string MassText(const oc::Conductor& c) {
+// The mass per km as the report writes it: "216.1", "57.8", "343".
+std::string ReportMass(const oc::Conductor& c) {
     return NumberText(MassOf(c));
 }
 
@@ -58,8 +45,8 @@ std::vector<std::string> TableHeaders() {
 std::vector<std::vector<std::string>> TableRows() {
     std::vector<std::vector<std::string>> rows;
     for (const oc::Conductor& c : oc::BareConductors())
-        rows.push_back({c.name, std::string(KindOf(c)), c.size, SectionText(c), c.strands,
-                        Fixed(c.diameter, 2), Fixed(c.mass, 1), Fixed(c.resistance, 4)});
+        rows.push_back({c.name, std::string(KindOf(c)), c.size, oc::SectionsText(c), c.strands,
+                        oc::DiameterText(c), oc::MassText(c), oc::ResistanceText(c)});
     return rows;
 }
 
@@ -96,7 +83,7 @@ std::vector<std::string> ReportLines(const WeightReport* weight, const LengthRep
         lines.emplace_back();
         lines.emplace_back(heading);
         lines.push_back("İletken: " + c.name + " (" + std::string(KindOf(c)) + ", " + c.size + ")");
-        lines.push_back("İletkenin Birim Ağırlığı: " + MassText(c) + " kg/km");
+        lines.push_back("İletkenin Birim Ağırlığı: " + ReportMass(c) + " kg/km");
         lines.push_back(std::move(first));
         lines.push_back("İletken Sayısı: " + count);
     };
@@ -107,7 +94,7 @@ std::vector<std::string> ReportLines(const WeightReport* weight, const LengthRep
             lines.push_back(what + " = " + right);
     };
     if (weight) {
-        const std::string mass = MassText(ConductorAt(weight->conductor));
+        const std::string mass = ReportMass(ConductorAt(weight->conductor));
         given("Uzunluğa Göre Ağırlık Hesabı:", weight->conductor,
               "Hat Uzunluğu: " + weight->length + " Metre", weight->count);
         step("Bir İletkenin Ağırlığı", "Birim Ağırlık x Uzunluk / 1000",
@@ -116,7 +103,7 @@ std::vector<std::string> ReportLines(const WeightReport* weight, const LengthRep
              weight->shown.each + " x " + weight->count, weight->shown.total + " kg");
     }
     if (length) {
-        const std::string mass = MassText(ConductorAt(length->conductor));
+        const std::string mass = ReportMass(ConductorAt(length->conductor));
         given("Ağırlığa Göre Uzunluk Hesabı:", length->conductor,
               "İletkenlerin Ağırlığı: " + length->kilograms + " kg", length->count);
         step("Toplam İletken Uzunluğu", "Ağırlık x 1000 / Birim Ağırlık",

@@ -2,9 +2,9 @@
 
 #include "core/numbers.h"
 
-#include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace voltaris::transmission_line {
 
@@ -15,19 +15,38 @@ using checked::Finite;
 using checked::Log;
 using checked::Sqrt;
 
-// ASTM B232 sizes. The GMR of a multi-layer conductor is the tabulated one; that of a 6/1
-// conductor is the GMR of its six aluminium wires with the steel wire carrying no current,
-// 0.768 · r (six wires of radius a on a circle of 2a: (0.7788·a · 192·a⁵)^(1/6) = 2.304·a,
-// r = 3a).
-constexpr std::array kConductors = {
-    Conductor{"SWALLOW", "AWG 3", "6/1", 7.14, 2.742, 1.0722, 108, 10.5},
-    Conductor{"RAVEN", "AWG 1/0", "6/1", 10.11, 3.882, 0.5351, 216.2, 19.5},
-    Conductor{"PIGEON", "AWG 3/0", "6/1", 12.75, 4.896, 0.3367, 343.9, 29.4},
-    Conductor{"PARTRIDGE", "266.8 kcmil", "26/7", 16.31, 6.614, 0.2091, 546.6, 50.3},
-    Conductor{"HAWK", "477 kcmil", "26/7", 21.79, 8.809, 0.1171, 975.8, 86.7},
-    Conductor{"DRAKE", "795 kcmil", "26/7", 28.14, 11.369, 0.0702, 1626.6, 140.1},
-    Conductor{"CARDINAL", "954 kcmil", "54/7", 30.38, 12.253, 0.0590, 1829.0, 150.3},
+// What a line needs of a conductor beyond the overhead conductor table, by the table's name: the
+// GMR of a multi-layer conductor as Grainger & Stevenson Table A.3 gives it (none for a 6/1
+// conductor: see SixWireGmr) and the rated breaking strength (Southwire; SWALLOW's from its wires).
+struct LineFigures {
+    std::string_view name;
+    std::optional<double> gmr; // mm
+    double strength;           // kN
 };
+constexpr LineFigures kLineFigures[] = {
+    {"SWALLOW", std::nullopt, 10.5}, {"RAVEN", std::nullopt, 19.5}, {"PIGEON", std::nullopt, 29.4},
+    {"PARTRIDGE", 6.614, 50.3},      {"HAWK", 8.809, 86.7},         {"DRAKE", 11.369, 140.1},
+    {"CARDINAL", 12.253, 150.3},
+};
+
+// The GMR of a 6/1 conductor is that of its six aluminium wires, the steel wire carrying no
+// current: six wires of radius a on a circle of 2a give (e^(-1/4)·a · 192·a⁵)^(1/6) = 2.304·a,
+// and the conductor's radius is 3a.
+double SixWireGmr(double diameter) {
+    const double wireRadius = diameter / 6;
+    return std::pow(std::exp(-0.25) * 192, 1.0 / 6) * wireRadius;
+}
+
+std::vector<Conductor> MakeConductors() {
+    std::vector<Conductor> list;
+    for (const overhead_conductors::Conductor& c :
+         overhead_conductors::Conductors(overhead_conductors::Family::Acsr)) {
+        for (const LineFigures& line : kLineFigures)
+            if (line.name == c.name)
+                list.push_back({c, line.gmr.value_or(SixWireGmr(c.diameter)), line.strength});
+    }
+    return list;
+}
 
 constexpr double kPermittivity = 8.8541878128e-12; // ε0, F/m
 constexpr double kGravity = 9.80665;               // m/s²
@@ -42,9 +61,9 @@ struct LineCircle {
 };
 
 const Conductor& ConductorAt(int index) {
-    if (index < 0 || index >= static_cast<int>(kConductors.size()))
+    if (index < 0 || index >= static_cast<int>(Conductors().size()))
         throw ComputeFailure("no conductor chosen");
-    return kConductors[static_cast<std::size_t>(index)];
+    return Conductors()[static_cast<std::size_t>(index)];
 }
 
 LineCircle CircleOf(const Geometry& geometry) {
@@ -52,7 +71,8 @@ LineCircle CircleOf(const Geometry& geometry) {
     const double d23 = ReadNumber(geometry.d23);
     const double d31 = ReadNumber(geometry.d31);
     const Conductor& conductor = ConductorAt(geometry.conductor);
-    return {GeometricMeanDistance(d12, d23, d31), conductor.gmr / 1000, conductor.diameter / 2000};
+    return {GeometricMeanDistance(d12, d23, d31), conductor.gmr / 1000,
+            conductor.table.diameter / 2000};
 }
 
 // An optional load: empty is none.
@@ -62,8 +82,9 @@ double ReadOptional(const std::string& text) {
 
 } // namespace
 
-std::span<const Conductor> Conductors() {
-    return kConductors;
+const std::vector<Conductor>& Conductors() {
+    static const std::vector<Conductor> list = MakeConductors();
+    return list;
 }
 
 double GeometricMeanDistance(double d12, double d23, double d31) {
@@ -116,7 +137,7 @@ Outcome<Constants> ComputeConstants(const Geometry& geometry, Constants shown) {
     return RunSteps(std::move(shown), [&geometry](Constants& out) {
         const LineCircle line = CircleOf(geometry);
         out.gmd = ResultText(line.gmd, 3);
-        out.resistance = ResultText(ConductorAt(geometry.conductor).resistance, 4);
+        out.resistance = ResultText(ConductorAt(geometry.conductor).table.resistance, 4);
         const double inductance = InductancePerKm(line.gmd, line.gmr);
         out.inductance = ResultText(inductance, 4);
         out.reactance = ResultText(2 * kPi * kFrequency * inductance / 1000, 4);
@@ -149,7 +170,7 @@ Outcome<Losses> ComputeLosses(const LossInputs& inputs, Losses shown) {
         const double current = Div(power, kSqrt3 * voltage * ReadNumber(inputs.powerFactor));
         out.current = ResultText(current, 2);
         const double resistance =
-            ConductorAt(inputs.conductor).resistance * ReadNumber(inputs.length);
+            ConductorAt(inputs.conductor).table.resistance * ReadNumber(inputs.length);
         out.resistance = ResultText(resistance, 4);
         const double loss = 3 * current * current * resistance / 1000;
         out.loss = ResultText(loss, 3);
@@ -160,8 +181,8 @@ Outcome<Losses> ComputeLosses(const LossInputs& inputs, Losses shown) {
 Outcome<Span> ComputeSpan(const SpanInputs& inputs, Span shown) {
     return RunSteps(std::move(shown), [&inputs](Span& out) {
         const Conductor& conductor = ConductorAt(inputs.conductor);
-        const double vertical = conductor.mass * kGravity / 1e4 + ReadOptional(inputs.ice);
-        const double wind = ReadOptional(inputs.wind) * conductor.diameter / 1000;
+        const double vertical = conductor.table.mass * kGravity / 1e4 + ReadOptional(inputs.ice);
+        const double wind = ReadOptional(inputs.wind) * conductor.table.diameter / 1000;
         const double load = std::hypot(vertical, wind);
         out.load = ResultText(load, 4);
         const double tension = Div(conductor.strength * 100, ReadNumber(inputs.safety));

@@ -4,34 +4,33 @@
 // current, its current and losses under a load, and the sag and tension of a level span.
 #pragma once
 
+#include "core/lowvoltage/overhead_conductors.h"
 #include "core/outcome.h"
 
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace voltaris::transmission_line {
 
-// One steel-cored aluminium conductor of the built-in table.
+// One steel-cored aluminium conductor of the list: its entry of the overhead conductor table
+// (name, size, wires, diameter, mass and DC resistance at 20 °C) and what only a line's constants
+// and its sag need.
 struct Conductor {
-    std::string_view name;      // code word, as the list shows it
-    std::string_view size;      // AWG or kcmil
-    std::string_view stranding; // aluminium / steel wires
-    double diameter;            // overall diameter, mm
-    double gmr;                 // geometric mean radius, mm
-    double resistance;          // DC resistance at 20 °C, Ω/km
-    double mass;                // kg/km
-    double strength;            // rated breaking strength, kN
+    const overhead_conductors::Conductor& table;
+    double gmr;      // geometric mean radius, mm
+    double strength; // rated breaking strength, kN
 };
 
-// The conductors in list order, smallest first.
-std::span<const Conductor> Conductors();
-// The line of the window that names where the table comes from.
+// The conductors in list order, smallest first: the table's ACSR conductors of Turkish medium
+// voltage lines, SWALLOW to CARDINAL.
+const std::vector<Conductor>& Conductors();
+// The line of the window that names where the line's own figures come from; the table's source
+// lines stand above it.
 inline constexpr std::string_view kConductorSource =
-    "Kaynak: ASTM B232 iletken yapısı; çap, kütle, kopma yükü ve 20 °C DC direnç Southwire "
-    "\"Overhead Conductor Manual\" (2. baskı, 2007); çok katlı iletkenlerin GMR değerleri Grainger "
-    "& Stevenson \"Power System Analysis\" (1994) Tablo A.3; 6/1 iletkenlerde GMR altı alüminyum "
-    "telden hesaplanmıştır.";
+    "Kopma yükü: Southwire \"Overhead Conductor Manual\" (2. baskı, 2007), SWALLOW için "
+    "tellerinden hesaplanmıştır. GMR: çok katlı iletkenlerde Grainger & Stevenson \"Power System "
+    "Analysis\" (1994) Tablo A.3; 6/1 iletkenlerde altı alüminyum telden hesaplanmıştır.";
 
 // The network frequency of the lines, Hz.
 inline constexpr double kFrequency = 50;

@@ -146,7 +146,7 @@ OverheadLineDropWindow::OverheadLineDropWindow()
     layout->addLayout(inputsGrid_);
 
     auto* source =
-        makeLabel(QStringLiteral("Label6"), qs(conductors::kSourceNote) + QLatin1Char('\n') +
+        makeLabel(QStringLiteral("Label6"), qs(conductors::SourceNote()) + QLatin1Char('\n') +
                                                 qs(conductors::kLineSourceNote));
     layout->addWidget(source);
 

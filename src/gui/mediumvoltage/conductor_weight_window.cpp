@@ -114,7 +114,7 @@ ConductorWeightWindow::ConductorWeightWindow()
         new ReferenceTable(QStringLiteral("MSFlexGrid1"), toQStringList(cw::TableHeaders()), rows);
     table->setAccessibleName(QStringLiteral("Alüminyum İletkenler Tablosu"));
     layout->addWidget(table, 1);
-    layout->addWidget(makeLabel(QStringLiteral("Label1"), qs(overhead_conductors::kSourceNote)));
+    layout->addWidget(makeLabel(QStringLiteral("Label1"), qs(overhead_conductors::SourceNote())));
 
     report_ = makeReportButton(QStringLiteral("Command4"));
     auto* clearButton = makeClearButton(QStringLiteral("Command5"));

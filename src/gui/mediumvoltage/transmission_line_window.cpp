@@ -1,8 +1,8 @@
 #include "gui/mediumvoltage/transmission_line_window.h"
 
+#include "core/lowvoltage/overhead_conductors.h"
 #include "core/lowvoltage/power_common.h"
 #include "core/mediumvoltage/transmission_line.h"
-#include "core/numbers.h"
 #include "gui/fields.h"
 #include "gui/lowvoltage/power_widgets.h"
 #include "gui/messages.h"
@@ -23,6 +23,7 @@ namespace voltaris::gui {
 namespace {
 
 namespace tl = transmission_line;
+namespace oc = overhead_conductors;
 
 const QString kMetre = QStringLiteral("m");
 const QString kKilometre = QStringLiteral("km");
@@ -37,13 +38,20 @@ const QString kSpanSource =
     QStringLiteral("Kaynak: V. K. Mehta, R. Mehta, \"Principles of Power System\", S. Chand, "
                    "bölüm 8 (havai hatların mekanik tasarımı: sehim, buz ve rüzgar yükü).");
 
-QString number(double value) {
-    return qs(NumberText(value));
+QString conductorEntry(const tl::Conductor& conductor) {
+    const oc::Conductor& c = conductor.table;
+    return qs(c.name) + QStringLiteral(" (") + qs(c.size) + QStringLiteral(", ") + qs(c.strands) +
+           QLatin1Char(')');
 }
 
-QString conductorEntry(const tl::Conductor& conductor) {
-    return qs(conductor.name) + QStringLiteral(" (") + qs(conductor.size) + QStringLiteral(", ") +
-           qs(conductor.stranding) + QLatin1Char(')');
+// The line's own figures as the table shows them: the GMR to 3 decimals (mm), the breaking
+// strength to 1 (kN).
+QString gmrText(const tl::Conductor& conductor) {
+    return qs(oc::TableFigure(conductor.gmr, 3));
+}
+
+QString strengthText(const tl::Conductor& conductor) {
+    return qs(oc::TableFigure(conductor.strength, 1));
 }
 
 QLabel* wrappedLine(const QString& text) {
@@ -259,15 +267,17 @@ QWidget* TransmissionLineWindow::buildTablePage() {
                                  QStringLiteral("Kopma Yükü (kN)")};
     QList<QStringList> rows;
     for (const tl::Conductor& c : tl::Conductors())
-        rows.append({qs(c.name), qs(c.size), qs(c.stranding), number(c.diameter), number(c.gmr),
-                     number(c.resistance), number(c.mass), number(c.strength)});
+        rows.append({qs(c.table.name), qs(c.table.size), qs(c.table.strands),
+                     qs(oc::DiameterText(c.table)), gmrText(c), qs(oc::ResistanceText(c.table)),
+                     qs(oc::MassText(c.table)), strengthText(c)});
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* table = new ReferenceTable(QStringLiteral("Table1"), headers, rows);
     table->setAccessibleName(QStringLiteral("İletken Tablosu"));
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     layout->addWidget(table);
-    layout->addWidget(wrappedLine(qs(tl::kConductorSource)));
+    layout->addWidget(wrappedLine(QStringLiteral("Kaynak: ") + qs(oc::kAcsrSourceNote) +
+                                  QLatin1Char('\n') + qs(tl::kConductorSource)));
     layout->addStretch(1);
     connect(conductor_, &QComboBox::currentIndexChanged, table,
             [table](int index) { table->selectRow(index); });
@@ -282,8 +292,9 @@ void TransmissionLineWindow::showConductor(int index) {
     const tl::Conductor& c = tl::Conductors()[static_cast<std::size_t>(index)];
     conductorData_->setText(QStringLiteral("Çap %1 mm   GMR %2 mm   R20 %3 Ω/km   %4 kg/km   "
                                            "Kopma Yükü %5 kN")
-                                .arg(number(c.diameter), number(c.gmr), number(c.resistance),
-                                     number(c.mass), number(c.strength)));
+                                .arg(qs(oc::DiameterText(c.table)), gmrText(c),
+                                     qs(oc::ResistanceText(c.table)), qs(oc::MassText(c.table)),
+                                     strengthText(c)));
 }
 
 void TransmissionLineWindow::computeConstants() {
