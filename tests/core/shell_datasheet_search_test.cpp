@@ -33,7 +33,7 @@ TEST(DatasheetSearch, TheFormScriptCarriesAnyCodeAsOneString) {
 
 TEST(DatasheetSearch, RedirectionReplacesTheBasesAndKeepsTheCaptions) {
     const std::optional<Sites> sites =
-        RedirectedSites("http://127.0.0.1:8001;http://127.0.0.1:8002/;http://127.0.0.1:8003");
+        RedirectedSites("http://127.0.0.1:8001,http://127.0.0.1:8002/,http://127.0.0.1:8003");
     ASSERT_TRUE(sites);
     EXPECT_EQ((*sites)[0].caption, "www.alldatasheet.com");
     EXPECT_EQ(SearchFor(*sites, 0, "X").address, "http://127.0.0.1:8001/view.jsp?Searchword=X");
@@ -41,9 +41,9 @@ TEST(DatasheetSearch, RedirectionReplacesTheBasesAndKeepsTheCaptions) {
     EXPECT_EQ(SearchFor(*sites, 2, "X").address, "http://127.0.0.1:8003/");
 
     EXPECT_FALSE(RedirectedSites(""));
-    EXPECT_FALSE(RedirectedSites("http://a;http://b"));
-    EXPECT_FALSE(RedirectedSites("http://a;;http://c"));
-    EXPECT_FALSE(RedirectedSites("http://a;http://b;http://c;http://d"));
+    EXPECT_FALSE(RedirectedSites("http://a,http://b"));
+    EXPECT_FALSE(RedirectedSites("http://a,,http://c"));
+    EXPECT_FALSE(RedirectedSites("http://a,http://b,http://c,http://d"));
 }
 
 NetworkFacts facts(std::vector<NetworkFacts::Address> addresses, std::string host = "atolye") {

@@ -118,7 +118,7 @@ private slots:
     void initTestCase() {
         QVERIFY(first_.isListening() && second_.isListening() && third_.isListening());
         qputenv("VOLTARIS_DATASHEET_SITES",
-                (first_.base() + ';' + second_.base() + ';' + third_.base()).toUtf8());
+                (first_.base() + ',' + second_.base() + ',' + third_.base()).toUtf8());
         app::registerWindows();
         Dialogs::install(&dialogs_);
     }

@@ -51,7 +51,7 @@ std::optional<Sites> RedirectedSites(std::string_view redirect) {
     std::size_t site = 0;
     std::size_t start = 0;
     while (start <= redirect.size()) {
-        const std::size_t end = std::min(redirect.find(';', start), redirect.size());
+        const std::size_t end = std::min(redirect.find(',', start), redirect.size());
         std::string_view base = redirect.substr(start, end - start);
         while (base.ends_with('/'))
             base.remove_suffix(1);

@@ -24,7 +24,7 @@ using Sites = std::array<Site, kSiteCount>;
 // on its home page).
 Sites DefaultSites();
 
-// The sites with their base addresses replaced by `redirect`, three addresses separated by ';'
+// The sites with their base addresses replaced by `redirect`, three addresses separated by ','
 // (a developer's local copy of the sites); the captions stay. Nothing when `redirect` does not
 // hold exactly three non-empty addresses.
 std::optional<Sites> RedirectedSites(std::string_view redirect);

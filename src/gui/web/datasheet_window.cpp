@@ -24,7 +24,7 @@ namespace {
 const QColor kLampOn(0, 192, 0);
 
 // The sites to search: the real ones, or the developer's local copies named by
-// VOLTARIS_DATASHEET_SITES ("base1;base2;base3").
+// VOLTARIS_DATASHEET_SITES ("base1,base2,base3").
 datasheet::Sites chosenSites() {
     const QByteArray redirect = qgetenv("VOLTARIS_DATASHEET_SITES");
     if (!redirect.isEmpty())
