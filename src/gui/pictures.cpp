@@ -1,5 +1,6 @@
 #include "gui/pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -42,17 +43,20 @@ const QColor kCopper(184, 115, 51);
 
 } // namespace
 
-QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 32.0, size / 32.0);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(30, 60, 120));
-        painter.drawEllipse(QRectF(1, 1, 30, 30));
+namespace {
+
+// The program's icon, drawn at the size asked for when it is asked for: a platform that shows no
+// icon (or shows one size) never pays for the others at start-up.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 32.0, rect.height() / 32.0);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(30, 60, 120));
+        painter->drawEllipse(QRectF(1, 1, 30, 30));
         QPainterPath bolt;
         bolt.moveTo(18, 3);
         bolt.lineTo(8, 18);
@@ -61,13 +65,31 @@ QIcon programIcon() {
         bolt.lineTo(24, 13);
         bolt.lineTo(17, 13);
         bolt.closeSubpath();
-        painter.setBrush(QColor(255, 200, 0));
-        painter.setPen(QPen(QColor(120, 80, 0), 0.8));
-        painter.drawPath(bolt);
-        painter.end();
-        icon.addPixmap(pixmap);
+        painter->setBrush(QColor(255, 200, 0));
+        painter->setPen(QPen(QColor(120, 80, 0), 0.8));
+        painter->drawPath(bolt);
+        painter->restore();
     }
-    return icon;
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : {16, 24, 32, 48, 64, 128, 256})
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+} // namespace
+
+QIcon programIcon() {
+    return QIcon(new ProgramIconEngine);
 }
 
 ComponentPicture::ComponentPicture(const QString& name, Component kind, int bands, QWidget* parent)
