@@ -179,8 +179,9 @@ QPushButton* replay(const Compute& compute, scenario::ScriptedDialogs& dialogs,
     return button;
 }
 
-// A compute timed 200 times over: tools that add to a list each time (a cable to a conduit) are
+// A compute timed 20 times over: tools that add to a list each time (a cable to a conduit) are
 // timed with lists of a size a person makes, not of millions.
+constexpr int kComputeTimes = 20;
 
 // For every form, the first press of its compute button in the scenarios that brings no box.
 // Only for the forms whose compute timing `filter` (Google Benchmark's) lets run.
@@ -215,7 +216,9 @@ std::vector<Compute> findComputes(scenario::ScriptedDialogs& dialogs, const QStr
             const QString form = QString::fromStdString(press->target.form);
             const QString control = QString::fromStdString(press->target.control);
             if (done.count(form) || notCompute.count(form + '.' + control) ||
-                !wanted.match(QStringLiteral("compute/") + form).hasMatch())
+                !wanted
+                     .match(QStringLiteral("compute/%1/iterations:%2").arg(form).arg(kComputeTimes))
+                     .hasMatch())
                 continue;
             const Compute compute{prefix(*script, i), form, control};
             QPushButton* button = replay(compute, dialogs, folder);
@@ -254,7 +257,7 @@ void registerComputes(const std::vector<Compute>& computes, scenario::ScriptedDi
                 if (counting.boxes)
                     state.SkipWithError("the compute brought a box");
             })
-            ->Iterations(200)
+            ->Iterations(kComputeTimes)
             ->Unit(benchmark::kMicrosecond);
 }
 
