@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -25,8 +26,10 @@ struct Decimal {
 };
 
 // `significant` > 0 rounds to that many significant digits (ties to even on the exact value);
-// 0 takes the shortest digits that read back as the same double.
+// 0 takes the shortest digits that read back as the same double. A value that is not finite has
+// no digits: it is an overflow.
 Decimal toDecimal(double value, int significant) {
+    checked::Finite(value);
     std::array<char, 64> buf{};
     auto [end, ec] = significant > 0 ? std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                                      std::chars_format::scientific, significant - 1)
@@ -48,6 +51,12 @@ Decimal toDecimal(double value, int significant) {
         d.exponent = -d.exponent;
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
+    // The largest doubles round up past the largest double, to digits that read as no number:
+    // they take their last digit one lower, so that every number text reads back.
+    double back = 0;
+    if (std::from_chars(buf.data(), end, back).ec == std::errc::result_out_of_range &&
+        d.exponent > 0)
+        --d.digits.back();
     return d;
 }
 
@@ -119,6 +128,33 @@ std::string scaledWholeDigits(const Decimal& d, int places) {
     return nonZero == std::string::npos ? "0" : whole.substr(nonZero);
 }
 
+// Whether an unsigned number text of the accepted form ("0.00012e-400") is below 1: its first
+// non-zero digit stands after the point, once the exponent has moved it. Only a value below 1 can
+// be too small for a double, only one above 1 too large.
+bool isUnderflow(std::string_view number) {
+    const std::size_t ePos = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, ePos);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return true; // zero itself
+    // The power of ten of the first non-zero digit, in the mantissa alone.
+    long long power = first < point ? static_cast<long long>(point - first) - 1
+                                    : -static_cast<long long>(first - point);
+    if (ePos != std::string_view::npos) {
+        std::string_view exponent = number.substr(ePos + 1);
+        const bool negative = exponent.front() == '-';
+        if (exponent.front() == '+' || negative)
+            exponent.remove_prefix(1);
+        // Saturated: an exponent of many digits is huge either way.
+        long long e = 0;
+        for (const char c : exponent)
+            e = std::min(e * 10 + (c - '0'), 1'000'000'000LL);
+        power += negative ? -e : e;
+    }
+    return power < 0;
+}
+
 } // namespace
 
 char32_t NumericKeyFilter(char32_t key, std::string_view text) {
@@ -170,7 +206,11 @@ std::optional<double> TryReadNumber(std::string_view text) {
     normal += text.substr(mantissaStart);
     double value = 0;
     const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value))
+    if (end != normal.data() + normal.size())
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range && isUnderflow(text.substr(mantissaStart)))
+        return text.front() == '-' ? -0.0 : 0.0; // too small for a double: the nearest, zero
+    if (ec != std::errc() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

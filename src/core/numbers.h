@@ -29,7 +29,8 @@ char32_t DigitKeyFilter(char32_t key);
 // Reads a field's text as a number. Accepted, and nothing else: optional spaces around, an
 // optional sign, digits with at most one '.' and at least one digit ("12", "1.5", ".5", "5."),
 // then an optional exponent ('e' or 'E', optional sign, digits). Empty text, ".", "abc",
-// "1.2.3", "1,5" and numbers too large for a double are not numbers.
+// "1.2.3", "1,5" and numbers too large for a double are not numbers; a number too small for one
+// ("1e-400") reads as the nearest double, zero. A number read is always finite.
 std::optional<double> TryReadNumber(std::string_view text);
 // The same, throwing ComputeFailure where TryReadNumber gives nothing.
 double ReadNumber(std::string_view text);
@@ -44,6 +45,9 @@ double RoundHalfEven(double value, int decimals);
 // General number text: at most 15 significant digits, no grouping, no trailing zeros, "0.5"
 // with its leading zero; plain decimals for magnitudes from 1E-15 up to below 1E+15, the
 // exponent form outside ("1.5E+15", "2E-16").
+// Every number text, here and below, is of a finite value: an infinite or NaN value is an
+// overflow, which throws ComputeFailure (the failure path of the command that computed it), so
+// that no field, message or report ever shows "inf" or "nan".
 std::string NumberText(double value);
 // Shortest text that reads back as the same double ("599.9999999999999"), with the same switch
 // to the exponent form as NumberText.

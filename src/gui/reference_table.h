@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <vector>
 
+class QLabel;
+
 namespace voltaris::gui {
 
 class ReferenceTable : public QTableWidget {
@@ -43,5 +45,13 @@ private:
     mutable std::vector<int> rowHints_;
     mutable std::vector<int> columnHints_;
 };
+
+// The line under a reference table naming where its contents come from: small italic text that
+// wraps and that the user can select.
+QLabel* makeSourceNote(const QString& name, const QString& text);
+
+// Gives a window of reference tables the size its tables in sight ask for, within the screen; a
+// table that gets less scrolls. For a window that shows or hides its tables as its opener says.
+void fitToTables(QWidget* window);
 
 } // namespace voltaris::gui

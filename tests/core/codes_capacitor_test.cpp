@@ -107,6 +107,9 @@ TEST(CodesCapacitorCode, ToleranceBox) {
               std::string::npos);
     EXPECT_EQ(CapacitorCodeToleranceMessage("", 5, "±% 5"),
               (Message{MessageIcon::Exclamation, "UYARI", "DEĞERİ GİRİNİZ..."}));
+    // Found by fuzzing: bounds that overflow showed "i.nf"; they warn like no value.
+    EXPECT_EQ(CapacitorCodeToleranceMessage("1.7e308", 8, "-%20 +%80"),
+              (Message{MessageIcon::Exclamation, "UYARI", "DEĞERİ GİRİNİZ..."}));
 }
 
 TEST(CodesCapacitorCode, ListDisplays) {
@@ -202,6 +205,8 @@ TEST(CodesCapacitorColour, CommandsWithoutAValue) {
     EXPECT_TRUE(noValue.coefficientText);
     EXPECT_EQ(CapacitorColourToleranceMessage("", 0, ""), warning);
     EXPECT_EQ(CapacitorColourToleranceMessage("abc", 0, ""), warning);
+    // Found by fuzzing: bounds that overflow showed "i.nf"; they warn like no value.
+    EXPECT_EQ(CapacitorColourToleranceMessage("1.7e308", 0, ""), warning);
 }
 
 TEST(CodesCapacitorColour, ToleranceBox) {

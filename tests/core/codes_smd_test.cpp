@@ -161,6 +161,10 @@ TEST(CodesSmd, ToleranceBox) {
     // No kept tolerance (a refused code came after): minimum and maximum are the value itself.
     EXPECT_NE(SmdToleranceMessage("150", std::nullopt, "± % 2").text.find("Değeri 150   Min"),
               std::string::npos);
+    // Found by fuzzing: a value typed into `Text2` whose bounds overflow showed "i.nf"; it warns
+    // like a field without a number.
+    EXPECT_EQ(SmdToleranceMessage("1e308", 10.0, "± % 10").text, "HESAPLAMA YAPINIZ ÖNCE...");
+    EXPECT_EQ(SmdToleranceMessage("1e308", std::nullopt, "").title, "SONUÇ");
 }
 
 TEST(CodesSmd, SeriesTables) {

@@ -56,6 +56,19 @@ TEST(ReadNumber, AcceptsPlainDecimalsOnly) {
         EXPECT_THROW(ReadNumber(bad), ComputeFailure) << '"' << bad << '"';
 }
 
+// Found by fuzzing: a number too small for a double was refused like one too large.
+TEST(ReadNumber, TooSmallForADoubleReadsAsZeroTooLargeIsNoNumber) {
+    EXPECT_EQ(ReadNumber("1e-400"), 0);
+    EXPECT_TRUE(std::signbit(ReadNumber("-1e-400")));
+    EXPECT_EQ(ReadNumber("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_EQ(ReadNumber("123e-99999999999999999999"), 0);
+    EXPECT_EQ(ReadNumber("4.9e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_FALSE(TryReadNumber("1e99999999999999999999"));
+    EXPECT_FALSE(TryReadNumber("0.01e311"));
+    EXPECT_FALSE(TryReadNumber(std::string(400, '9')));
+    EXPECT_EQ(ReadNumber("0.001e310"), 1e307);
+}
+
 TEST(ReadNumber, PromptAnswersTakeACommaForThePoint) {
     EXPECT_DOUBLE_EQ(ReadPromptNumber("0,5"), 0.5);
     EXPECT_THROW(ReadPromptNumber(""), ComputeFailure);
@@ -95,6 +108,33 @@ TEST(NumberText, FifteenSignificantDigitsPlainOrExponent) {
     EXPECT_EQ(NumberText(1.5e-300), "1.5E-300");
     // Rounding to 15 digits can carry into the next power of ten.
     EXPECT_EQ(NumberText(999999999999999.9), "1E+15");
+}
+
+// Found by fuzzing: the largest doubles rounded to 15 digits past the largest double, to a text
+// that read back as no number.
+TEST(NumberText, TheLargestDoublesReadBack) {
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    EXPECT_EQ(NumberText(kLargest), "1.79769313486231E+308");
+    EXPECT_EQ(NumberText(-kLargest), "-1.79769313486231E+308");
+    EXPECT_EQ(NumberText(1.7976931348623e308), "1.7976931348623E+308");
+    EXPECT_EQ(ReadNumber(RoundTripText(kLargest)), kLargest);
+    EXPECT_TRUE(TryReadNumber(FormatNumber(kLargest, NumberPattern::Plain2)));
+    EXPECT_TRUE(
+        FormatNumber(-kLargest, NumberPattern::Grouped2).starts_with("-179,769,313,486,231,000"));
+}
+
+// Found by fuzzing: an infinite or NaN value was written as "i.nf" or "n.an". It is an overflow.
+TEST(NumberText, AValueThatIsNotFiniteIsAnOverflow) {
+    for (const double value : {std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity(), std::nan("")}) {
+        EXPECT_THROW(NumberText(value), ComputeFailure);
+        EXPECT_THROW(RoundTripText(value), ComputeFailure);
+        EXPECT_THROW(ResultText(value, 2), ComputeFailure);
+        EXPECT_THROW(FormatNumber(value, NumberPattern::Grouped2), ComputeFailure);
+        EXPECT_THROW(FormatNumber(value, NumberPattern::Plain2), ComputeFailure);
+    }
+    // The percent of a value near the largest double overflows too.
+    EXPECT_THROW(FormatNumber(1e307, NumberPattern::PercentGrouped), ComputeFailure);
 }
 
 TEST(RoundTripText, ShortestTextThatReadsBack) {

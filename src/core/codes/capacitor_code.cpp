@@ -135,16 +135,18 @@ CapacitorCodeResult ReadCapacitorCode(std::string_view fieldText) {
 
 Message CapacitorCodeToleranceMessage(std::string_view picoFaradFieldText, int toleranceIndex,
                                       std::string_view toleranceFieldText) {
-    const std::optional<double> c = TryReadNumber(picoFaradFieldText);
-    if (!c || !validIndex(toleranceIndex, kTolerances))
-        return WarningMessage(kCapacitorEnterValueMessage);
-    const CapacitorTolerance& t = kTolerances[static_cast<std::size_t>(toleranceIndex)];
-    const double cmin = *c - *c * t.lowerPercent / 100;
-    const double cmax = *c + *c * t.upperPercent / 100;
-    const std::string first = "Girilen Değerlere Göre Bu Kondansatörün Toleransı " +
-                              std::string(toleranceFieldText) +
-                              " 'dir. Ve Bu Değer'e Göre Sonuçlar :";
-    return ResultMessage(first + "\n" + CapacitanceToleranceLines(cmin, cmax));
+    return MessageOrWarning(kCapacitorEnterValueMessage, [&] {
+        const double c = ReadNumber(picoFaradFieldText);
+        if (!validIndex(toleranceIndex, kTolerances))
+            throw ComputeFailure("no tolerance chosen");
+        const CapacitorTolerance& t = kTolerances[static_cast<std::size_t>(toleranceIndex)];
+        const double cmin = c - c * t.lowerPercent / 100;
+        const double cmax = c + c * t.upperPercent / 100;
+        const std::string first = "Girilen Değerlere Göre Bu Kondansatörün Toleransı " +
+                                  std::string(toleranceFieldText) +
+                                  " 'dir. Ve Bu Değer'e Göre Sonuçlar :";
+        return ResultMessage(first + "\n" + CapacitanceToleranceLines(cmin, cmax));
+    });
 }
 
 std::string CapacitanceToleranceLines(double minimumPicoFarad, double maximumPicoFarad) {

@@ -71,7 +71,8 @@ struct CapacitorCodeResult {
 // "Hesapla".
 CapacitorCodeResult ReadCapacitorCode(std::string_view fieldText);
 
-// `Command5`: the "SONUÇ" box, or "DEĞERİ GİRİNİZ..." when `Text2` holds no number.
+// `Command5`: the "SONUÇ" box, or "DEĞERİ GİRİNİZ..." when `Text2` holds no number (or one so
+// large that its bounds overflow).
 Message CapacitorCodeToleranceMessage(std::string_view picoFaradFieldText, int toleranceIndex,
                                       std::string_view toleranceFieldText);
 

@@ -221,16 +221,18 @@ std::vector<SwatchUpdate> CapacitorColourSwatches(CapacitorKind kind, CapacitorB
 
 Message CapacitorColourToleranceMessage(std::string_view picoFaradFieldText, int toleranceIndex,
                                         std::string_view toleranceFieldText) {
-    const std::optional<double> c = TryReadNumber(picoFaradFieldText);
-    if (!c || toleranceIndex < 0 || static_cast<std::size_t>(toleranceIndex) >= kTolerances.size())
-        return WarningMessage(kCapacitorComputeFirstMessage);
-    const double t = kTolerances[static_cast<std::size_t>(toleranceIndex)].value;
-    const double cmin = *c - *c * t / 100;
-    const double cmax = *c + *c * t / 100;
-    const std::string first = "Seçilen Renklere Göre Bu Kondansatör'ün Toleransı " +
-                              std::string(toleranceFieldText) +
-                              "'dir. Ve Bu Değerlere Göre Sonuçlar :";
-    return ResultMessage(first + "\n" + CapacitanceToleranceLines(cmin, cmax));
+    return MessageOrWarning(kCapacitorComputeFirstMessage, [&] {
+        const double c = ReadNumber(picoFaradFieldText);
+        if (toleranceIndex < 0 || static_cast<std::size_t>(toleranceIndex) >= kTolerances.size())
+            throw ComputeFailure("no tolerance chosen");
+        const double t = kTolerances[static_cast<std::size_t>(toleranceIndex)].value;
+        const double cmin = c - c * t / 100;
+        const double cmax = c + c * t / 100;
+        const std::string first = "Seçilen Renklere Göre Bu Kondansatör'ün Toleransı " +
+                                  std::string(toleranceFieldText) +
+                                  "'dir. Ve Bu Değerlere Göre Sonuçlar :";
+        return ResultMessage(first + "\n" + CapacitanceToleranceLines(cmin, cmax));
+    });
 }
 
 double CapacitanceAtTemperature(double picoFarad, double ppm, double celsius) {

@@ -95,7 +95,8 @@ std::optional<Rgb> CapacitorColourDisplay(std::string_view entryName);
 std::vector<SwatchUpdate> CapacitorColourSwatches(CapacitorKind kind, CapacitorBandCount bands,
                                                   std::span<const int> listIndices);
 
-// `Command4`.
+// `Command4`: the "SONUÇ" box, or "HESAPLAMA YAPINIZ ÖNCE..." when `Text1` holds no number (or
+// one so large that its bounds overflow).
 Message CapacitorColourToleranceMessage(std::string_view picoFaradFieldText, int toleranceIndex,
                                         std::string_view toleranceFieldText);
 

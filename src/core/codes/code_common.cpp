@@ -1,6 +1,16 @@
 #include "core/codes/code_common.h"
 
+#include "core/numbers.h"
+
 namespace voltaris::codes {
+
+Message MessageOrWarning(std::string_view warning, const std::function<Message()>& describe) {
+    try {
+        return describe();
+    } catch (const ComputeFailure&) {
+        return WarningMessage(warning);
+    }
+}
 
 std::u32string DecodeUtf8(std::string_view text) {
     std::u32string out;

@@ -5,6 +5,7 @@
 
 #include "core/messages.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,11 @@ struct SwatchUpdate {
 // character, so a caret position counted in characters stays valid.
 std::string ToTurkishUpper(std::string_view text);
 std::string ToTurkishLower(std::string_view text);
+
+// The message `describe` gives, or the "UYARI" box with `warning` when it throws ComputeFailure:
+// a command that reads a result field back shows its warning for a field that holds no number,
+// and for a number so large that what it computes from it overflows.
+Message MessageOrWarning(std::string_view warning, const std::function<Message()>& describe);
 
 // UTF-8 text as its characters (an invalid byte becomes U+FFFD), and back.
 std::u32string DecodeUtf8(std::string_view text);

@@ -187,24 +187,25 @@ SmdResult ReadSmdCode(std::string_view fieldText) {
 
 Message SmdToleranceMessage(std::string_view ohmFieldText, std::optional<double> tolerancePercent,
                             std::string_view toleranceFieldText) {
-    const std::optional<double> r = TryReadNumber(ohmFieldText);
-    if (!r)
-        return WarningMessage(kSmdComputeFirstMessage);
-    const double t = tolerancePercent.value_or(0);
-    const double rmin = *r - *r * t / 100;
-    const double rmax = *r + *r * t / 100;
-    const std::string line1 = "Girilen Değerlere Göre Bu SMD Direncin Toleransı " +
-                              std::string(toleranceFieldText) +
-                              "'dir. Ve Bu Değerlere Göre Sonuçlar :";
-    const std::string line2 = "Ohm'un Maksimum Tolerans'lı Değeri " + NumberText(rmax) +
-                              "   Minimum Tolerans'lı Değeri " + NumberText(rmin) + " Ohm'dur...";
-    const std::string line3 = "Kilo Ohm'un Maksimum Tolerans'lı Değeri " + NumberText(rmax / 1000) +
-                              "   Minimum Tolerans'lı Değeri " + NumberText(rmin / 1000) +
-                              " Kilo Ohm'dur...";
-    const std::string line4 = "Mega Ohm'un Maksimum Tolerans'lı Değeri " +
-                              NumberText(rmax / 1000000) + "   Minimum Tolerans'lı Değeri " +
-                              NumberText(rmin / 1000000) + " Mega Ohm'dur...";
-    return ResultMessage(JoinLines({line1, line2, line3, line4}));
+    return MessageOrWarning(kSmdComputeFirstMessage, [&] {
+        const double r = ReadNumber(ohmFieldText);
+        const double t = tolerancePercent.value_or(0);
+        const double rmin = r - r * t / 100;
+        const double rmax = r + r * t / 100;
+        const std::string line1 = "Girilen Değerlere Göre Bu SMD Direncin Toleransı " +
+                                  std::string(toleranceFieldText) +
+                                  "'dir. Ve Bu Değerlere Göre Sonuçlar :";
+        const std::string line2 = "Ohm'un Maksimum Tolerans'lı Değeri " + NumberText(rmax) +
+                                  "   Minimum Tolerans'lı Değeri " + NumberText(rmin) +
+                                  " Ohm'dur...";
+        const std::string line3 = "Kilo Ohm'un Maksimum Tolerans'lı Değeri " +
+                                  NumberText(rmax / 1000) + "   Minimum Tolerans'lı Değeri " +
+                                  NumberText(rmin / 1000) + " Kilo Ohm'dur...";
+        const std::string line4 = "Mega Ohm'un Maksimum Tolerans'lı Değeri " +
+                                  NumberText(rmax / 1000000) + "   Minimum Tolerans'lı Değeri " +
+                                  NumberText(rmin / 1000000) + " Mega Ohm'dur...";
+        return ResultMessage(JoinLines({line1, line2, line3, line4}));
+    });
 }
 
 } // namespace voltaris::codes

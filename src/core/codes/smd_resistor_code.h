@@ -65,7 +65,7 @@ SmdResult ReadSmdCode(std::string_view fieldText);
 std::string SmdToleranceText(double percent);
 
 // `Command4`: the "SONUÇ" box of minimum and maximum, or the "UYARI" box when `Text2` holds no
-// number. A missing kept tolerance counts as 0.
+// number (or one so large that its bounds overflow). A missing kept tolerance counts as 0.
 Message SmdToleranceMessage(std::string_view ohmFieldText, std::optional<double> tolerancePercent,
                             std::string_view toleranceFieldText);
 

@@ -15,9 +15,9 @@ constexpr double kThreeQuarterTurn = 4.71238898038469;
 constexpr double kDegreesPerRadian = 57.2957795130823;
 constexpr double kRadiansPerDegree = 0.0174532925199433;
 
-// 1 / x, or 0 when x is 0.
+// 1 / x, or 0 when x is 0; an x so small that 1 / x overflows fails.
 double InverseOrZero(double x) {
-    return x == 0 ? 0 : 1 / x;
+    return x == 0 ? 0 : checked::Div(1, x);
 }
 
 struct TrigValues {
