@@ -3,7 +3,7 @@
 # library names, so they are listed by hand.
 set(CPACK_PACKAGE_NAME voltaris)
 set(CPACK_PACKAGE_VENDOR "Voltaris")
-set(CPACK_PACKAGE_CONTACT "Voltaris developers")
+set(CPACK_PACKAGE_CONTACT "Voltaris developers <voltaris@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "electrical and electronics calculators")
 set(CPACK_PACKAGE_DESCRIPTION
     "A desktop toolkit of electrical and electronics calculators for technicians, electricians\n\
