@@ -18,7 +18,11 @@ namespace voltaris::gui {
 
 QLabel* makeUnitLabel(const QString& unit) {
     auto* label = new QLabel(unit);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("mm²")));
+    // At least as wide as "mm²", so that short units line up, and never narrower than its own
+    // text ("daN/m²").
+    const QFontMetrics metrics = label->fontMetrics();
+    label->setMinimumWidth(std::max(metrics.horizontalAdvance(QStringLiteral("mm²")),
+                                    metrics.horizontalAdvance(unit)));
     return label;
 }
 

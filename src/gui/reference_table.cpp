@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 #include <map>
@@ -99,6 +102,31 @@ QSize ReferenceTable::sizeHint() const {
 
 QSize ReferenceTable::minimumSizeHint() const {
     return {QTableWidget::minimumSizeHint().width(), rowsHeight(kRowsAlwaysShown)};
+}
+
+QLabel* makeSourceNote(const QString& name, const QString& text) {
+    auto* note = new QLabel(text);
+    note->setObjectName(name);
+    note->setWordWrap(true);
+    note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont small = note->font();
+    small.setItalic(true);
+    note->setFont(small);
+    return note;
+}
+
+void fitToTables(QWidget* window) {
+    // The minimum size follows the tables now in sight before the window takes their size.
+    QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
+    QSize size = window->sizeHint();
+    const QSize room =
+        window->screen() ? window->screen()->availableGeometry().size() * 9 / 10 : size;
+    size = size.boundedTo(room);
+    // Notes that wrap in a narrower window take more lines: the height follows the width.
+    if (window->hasHeightForWidth())
+        size.setHeight(
+            std::min(std::max(size.height(), window->heightForWidth(size.width())), room.height()));
+    window->resize(size.expandedTo(window->minimumSizeHint()));
 }
 
 } // namespace voltaris::gui

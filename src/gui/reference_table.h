@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTableWidget>
 
+class QLabel;
+
 namespace voltaris::gui {
 
 class ReferenceTable : public QTableWidget {
@@ -32,5 +34,13 @@ private:
     // The height the header and the first `rows` rows take.
     int rowsHeight(int rows) const;
 };
+
+// The line under a reference table naming where its contents come from: small italic text that
+// wraps and that the user can select.
+QLabel* makeSourceNote(const QString& name, const QString& text);
+
+// Gives a window of reference tables the size its tables in sight ask for, within the screen; a
+// table that gets less scrolls. For a window that shows or hides its tables as its opener says.
+void fitToTables(QWidget* window);
 
 } // namespace voltaris::gui

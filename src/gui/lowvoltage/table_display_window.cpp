@@ -1,15 +1,14 @@
 #include "gui/lowvoltage/table_display_window.h"
 
+#include "core/lowvoltage/generator.h"
 #include "core/lowvoltage/reference_tables.h"
 #include "gui/fields.h"
 #include "gui/reference_table.h"
 #include "gui/text.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace voltaris::gui {
@@ -43,12 +42,7 @@ void addTable(QVBoxLayout* layout, const reference_tables::Table& table, Numberi
     auto* grid = new ReferenceTable(numbering.nextTable(), headers, rows);
     grid->setAccessibleName(title->text());
     title->setBuddy(grid);
-    QLabel* source = makeLabel(numbering.nextLabel(), qs(table.source));
-    source->setWordWrap(true);
-    source->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont small = source->font();
-    small.setItalic(true);
-    source->setFont(small);
+    QLabel* source = makeSourceNote(numbering.nextLabel(), qs(table.source));
     layout->addWidget(title);
     layout->addWidget(grid);
     layout->addWidget(source);
@@ -81,18 +75,17 @@ TableDisplayWindow::TableDisplayWindow() : ToolWindow(kForm, QStringLiteral("Gö
     layout->addWidget(
         makePicture(QStringLiteral("Picture2"), {&reference_tables::SoilResistivity()}, numbering),
         1);
+    layout->addWidget(makePicture(QStringLiteral("Picture3"),
+                                  {&generator::DeratingTable(), &generator::StartingTable(),
+                                   &generator::RatingsTable()},
+                                  numbering),
+                      1);
     layout->addLayout(makeButtonRow({}, {makeCompanionCloseButton(QStringLiteral("Command1"))}));
 }
 
 void TableDisplayWindow::adjust(const Adjustments& adjustments) {
     ToolWindow::adjust(adjustments);
-    // The minimum size follows the tables now in sight before the window takes their size.
-    QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
-    // As large as its tables ask, within the screen; a table that gets less scrolls.
-    QSize size = sizeHint();
-    if (const QScreen* shown = screen())
-        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
-    resize(size.expandedTo(minimumSizeHint()));
+    fitToTables(this);
 }
 
 } // namespace voltaris::gui

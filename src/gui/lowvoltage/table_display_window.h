@@ -1,7 +1,8 @@
 // "Görünteleme Ekranı": the reference tables that other windows show beside themselves, each
 // opener with a caption of its own and only its own table in sight: `Picture1` the reflection
 // and transmission factors of surfaces (lighting), `Picture2` the resistivity of soils
-// (earthing). Every table names its source under it.
+// (earthing), `Picture3` the derating factors, starting methods and ratings of generating sets
+// (three-phase generator). Every table names its source under it.
 #pragma once
 
 #include "gui/forms.h"
