@@ -1,6 +1,5 @@
 #include "gui/pictures.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -43,53 +42,13 @@ const QColor kCopper(184, 115, 51);
 
 } // namespace
 
-namespace {
-
-// The program's icon, drawn at the size asked for when it is asked for: a platform that shows no
-// icon (or shows one size) never pays for the others at start-up.
-class ProgramIconEngine : public QIconEngine {
-public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.topLeft());
-        painter->scale(rect.width() / 32.0, rect.height() / 32.0);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(QColor(30, 60, 120));
-        painter->drawEllipse(QRectF(1, 1, 30, 30));
-        QPainterPath bolt;
-        bolt.moveTo(18, 3);
-        bolt.lineTo(8, 18);
-        bolt.lineTo(15, 18);
-        bolt.lineTo(12, 29);
-        bolt.lineTo(24, 13);
-        bolt.lineTo(17, 13);
-        bolt.closeSubpath();
-        painter->setBrush(QColor(255, 200, 0));
-        painter->setPen(QPen(QColor(120, 80, 0), 0.8));
-        painter->drawPath(bolt);
-        painter->restore();
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return pixmap;
-    }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (const int size : {16, 24, 32, 48, 64, 128, 256})
-            sizes.append(QSize(size, size));
-        return sizes;
-    }
-    QIconEngine* clone() const override { return new ProgramIconEngine; }
-};
-
-} // namespace
-
 QIcon programIcon() {
-    return QIcon(new ProgramIconEngine);
+    // Drawn once as data/icons/voltaris.svg; its renderings are built in as resources and read
+    // only when a size is first drawn.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/voltaris-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 ComponentPicture::ComponentPicture(const QString& name, Component kind, int bands, QWidget* parent)
