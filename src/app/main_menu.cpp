@@ -19,8 +19,11 @@
 #include <QLabel>
 #include <QLockFile>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -36,6 +39,38 @@ namespace {
 // Banner positions are kept in twips, as the banner's steps and wrap are given: 15 twips to the
 // pixel at 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
+
+// The banner moves 50 times a second: its text is drawn once into a picture, and each step only
+// copies the picture to its new place instead of laying the text out and drawing it again.
+class BannerLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const qreal ratio = devicePixelRatioF();
+        if (picture_.isNull() || picture_.deviceIndependentSize() != QSizeF(size()) ||
+            picture_.devicePixelRatio() != ratio || pictureText_ != text()) {
+            picture_ = QPixmap(size() * ratio);
+            picture_.setDevicePixelRatio(ratio);
+            picture_.fill(Qt::transparent);
+            QPainter painter(&picture_);
+            style()->drawItemText(&painter, rect(),
+                                  QStyle::visualAlignment(layoutDirection(), alignment()),
+                                  palette(), isEnabled(), text(), foregroundRole());
+            pictureText_ = text();
+        }
+        QPainter(this).drawPixmap(0, 0, picture_);
+    }
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        picture_ = {}; // drawn again in the new font, colours or state
+    }
+
+private:
+    QPixmap picture_;
+    QString pictureText_;
+};
 
 } // namespace
 
@@ -127,9 +162,8 @@ void MainMenuWindow::hideEvent(QHideEvent* event) {
 
 QWidget* MainMenuWindow::buildBanner() {
     auto* strip = new QWidget;
-    banner_ =
-        gui::makeLabel(QStringLiteral("Label5"), qs(shell::kBannerPrefix) + qs(shell::kCredit));
-    banner_->setParent(strip);
+    banner_ = new BannerLabel(qs(shell::kBannerPrefix) + qs(shell::kCredit), strip);
+    banner_->setObjectName(QStringLiteral("Label5"));
     QFont font = banner_->font();
     font.setBold(true);
     banner_->setFont(font);

@@ -29,6 +29,8 @@ void runSetup() {
 
 bool startUp() {
     QApplication::setWindowIcon(gui::programIcon());
+    // Ties the windows to the installed desktop entry, so task lists show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.voltaris.Voltaris"));
     bool setupRun = false;
     if (storedNumber(kSetupDoneKey) < 1) {
         // "Hayır" leaves the counter as it was: the question comes back at the next start.

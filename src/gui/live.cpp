@@ -9,7 +9,7 @@ namespace voltaris::gui {
 
 WindowTimer::WindowTimer(QWidget* window, const QString& name, std::function<void()> tick,
                          int interval)
-    : QTimer(window), tick_(std::move(tick)) {
+    : QTimer(window), window_(window), tick_(std::move(tick)) {
     setObjectName(name);
     setInterval(interval);
     connect(this, &QTimer::timeout, this, [this] {
@@ -21,10 +21,19 @@ WindowTimer::WindowTimer(QWidget* window, const QString& name, std::function<voi
         start();
 }
 
+void WindowTimer::setWanted(bool wanted) {
+    wanted_ = wanted;
+    if (wanted_ && window_->isVisible())
+        start();
+    else
+        stop();
+}
+
 bool WindowTimer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show) {
         tick_();
-        start();
+        if (wanted_)
+            start();
     } else if (event->type() == QEvent::Hide) {
         stop();
     }

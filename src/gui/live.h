@@ -28,13 +28,18 @@ public:
     static void driveByHand(bool byHand) { drivenByHand_ = byHand; }
     // One time-out, as the timer's own would be.
     void fire() { tick_(); }
+    // A window whose timer has nothing to do in some state stops it there (`wanted` false), so
+    // that an idle window does not wake the program; it runs again while its window is shown.
+    void setWanted(bool wanted);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static inline bool drivenByHand_ = false;
+    QWidget* window_;
     std::function<void()> tick_;
+    bool wanted_ = true;
 };
 
 // Write `text` only when it differs from what the control shows: an unchanged result keeps its

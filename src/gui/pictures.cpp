@@ -43,30 +43,11 @@ const QColor kCopper(184, 115, 51);
 } // namespace
 
 QIcon programIcon() {
+    // Drawn once as data/icons/voltaris.svg; its renderings are built in as resources and read
+    // only when a size is first drawn.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 32.0, size / 32.0);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(30, 60, 120));
-        painter.drawEllipse(QRectF(1, 1, 30, 30));
-        QPainterPath bolt;
-        bolt.moveTo(18, 3);
-        bolt.lineTo(8, 18);
-        bolt.lineTo(15, 18);
-        bolt.lineTo(12, 29);
-        bolt.lineTo(24, 13);
-        bolt.lineTo(17, 13);
-        bolt.closeSubpath();
-        painter.setBrush(QColor(255, 200, 0));
-        painter.setPen(QPen(QColor(120, 80, 0), 0.8));
-        painter.drawPath(bolt);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/voltaris-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

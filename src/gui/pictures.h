@@ -20,7 +20,8 @@ enum class Component {
     SmdResistor,           // a chip with metal ends and its printed code
 };
 
-// The program's icon, used by every window and by the notification-area icon: a lightning bolt.
+// The program's icon, used by every window and by the notification-area icon: a lightning bolt
+// on a blue disc, the same picture the desktop menu shows.
 QIcon programIcon();
 
 class ComponentPicture : public QWidget {

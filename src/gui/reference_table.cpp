@@ -43,6 +43,51 @@ ReferenceTable::ReferenceTable(const QString& name, const QStringList& headers,
     connect(all, &QAction::triggered, this, &QTableWidget::selectAll);
     addActions({copy, all});
     setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    QAbstractItemModel* cells = model();
+    for (const auto changed :
+         {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved,
+          &QAbstractItemModel::columnsInserted, &QAbstractItemModel::columnsRemoved})
+        connect(cells, changed, this, &ReferenceTable::forgetSizeHints);
+    connect(cells, &QAbstractItemModel::dataChanged, this, &ReferenceTable::forgetSizeHints);
+    connect(cells, &QAbstractItemModel::layoutChanged, this, &ReferenceTable::forgetSizeHints);
+    connect(cells, &QAbstractItemModel::modelReset, this, &ReferenceTable::forgetSizeHints);
+}
+
+void ReferenceTable::forgetSizeHints() {
+    rowHints_.clear();
+    columnHints_.clear();
+}
+
+namespace {
+
+int remembered(std::vector<int>& hints, int index, int count, const auto& measure) {
+    if (index < 0 || index >= count)
+        return measure();
+    if (hints.size() != static_cast<std::size_t>(count))
+        hints.assign(static_cast<std::size_t>(count), -1);
+    int& hint = hints[static_cast<std::size_t>(index)];
+    if (hint < 0)
+        hint = measure();
+    return hint;
+}
+
+} // namespace
+
+int ReferenceTable::sizeHintForRow(int row) const {
+    return remembered(rowHints_, row, rowCount(),
+                      [&] { return QTableWidget::sizeHintForRow(row); });
+}
+
+int ReferenceTable::sizeHintForColumn(int column) const {
+    return remembered(columnHints_, column, columnCount(),
+                      [&] { return QTableWidget::sizeHintForColumn(column); });
+}
+
+void ReferenceTable::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        forgetSizeHints();
+    QTableWidget::changeEvent(event);
 }
 
 QString ReferenceTable::selectedText() const {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTableWidget>
+#include <vector>
 
 class QLabel;
 
@@ -25,14 +26,24 @@ public:
     QSize sizeHint() const override;
     // A short table shows whole; a longer one at least its first rows.
     QSize minimumSizeHint() const override;
+    // Measured once per row and column and kept until the cells, the font or the style change:
+    // the headers fit every section to its contents, and the table's own size asks the same.
+    int sizeHintForRow(int row) const override;
+    int sizeHintForColumn(int column) const override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr int kRowsAlwaysShown = 6;
     // The height the header and the first `rows` rows take.
     int rowsHeight(int rows) const;
+    void forgetSizeHints();
+
+    // -1 where not measured yet.
+    mutable std::vector<int> rowHints_;
+    mutable std::vector<int> columnHints_;
 };
 
 // The line under a reference table naming where its contents come from: small italic text that

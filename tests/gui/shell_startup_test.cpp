@@ -240,6 +240,12 @@ private slots:
         auto* tray = mainMenu()->findChild<QSystemTrayIcon*>(QStringLiteral("TrayIcon"));
         QVERIFY(tray);
         QCOMPARE(tray->toolTip(), QStringLiteral("VOLTARIS"));
+        // The program icon (built in from the desktop menu's picture) on the notification area
+        // and on every window, at the sizes a panel and a title bar ask for.
+        for (const int size : {16, 22, 48})
+            QVERIFY(!tray->icon().pixmap(size).isNull());
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.voltaris.Voltaris"));
+        QCOMPARE(mainMenu()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
         QMenu* menu = tray->contextMenu();
         QVERIFY(menu);
         QCOMPARE(menu->objectName(), QStringLiteral("smenü"));

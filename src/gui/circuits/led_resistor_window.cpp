@@ -93,7 +93,7 @@ LedResistorWindow::LedResistorWindow()
     connect(note_, &QPushButton::clicked, this,
             [this] { ShowInformation(this, qs(led_resistor::kNote)); });
     connect(clearButton, &QPushButton::clicked, this, &LedResistorWindow::clear);
-    new WindowTimer(
+    listCopy_ = new WindowTimer(
         this, QStringLiteral("Timer1"), [this] { showListedType(); }, kListCopyInterval);
     chooseSource(Typed);
     supply_->setFocus();
@@ -105,6 +105,7 @@ void LedResistorWindow::chooseSource(int option) {
     current_->setEnabled(!listed);
     ledTypes_->setEnabled(listed);
     note_->setEnabled(listed);
+    listCopy_->setWanted(listed); // its ticks change nothing on typed values
 }
 
 void LedResistorWindow::showListedType() {

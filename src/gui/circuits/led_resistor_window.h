@@ -13,6 +13,7 @@ class QPushButton;
 namespace voltaris::gui {
 
 class OptionGroup;
+class WindowTimer;
 
 class LedResistorWindow : public ToolWindow {
     Q_OBJECT
@@ -29,6 +30,7 @@ private:
 
     OptionGroup* source_; // `Option1` typed values, `Option2` the LED type list
     QComboBox* ledTypes_;
+    WindowTimer* listCopy_; // copies the listed type's values: runs only while it is chosen
     QLineEdit* supply_;
     QLineEdit* voltage_;
     QLineEdit* current_;
