@@ -54,6 +54,12 @@ ReferenceTable::ReferenceTable(const QString& name, const QStringList& headers,
     connect(cells, &QAbstractItemModel::modelReset, this, &ReferenceTable::forgetSizeHints);
 }
 
+ReferenceTable::~ReferenceTable() {
+    // The cells are emptied after this table is gone, as the view beneath it goes: they must
+    // not tell it any more.
+    model()->disconnect(this);
+}
+
 void ReferenceTable::forgetSizeHints() {
     rowHints_.clear();
     columnHints_.clear();

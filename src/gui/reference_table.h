@@ -17,6 +17,7 @@ class ReferenceTable : public QTableWidget {
 public:
     ReferenceTable(const QString& name, const QStringList& headers, const QList<QStringList>& rows,
                    QWidget* parent = nullptr);
+    ~ReferenceTable() override;
 
     // The selected cells, each selected row a line of cells separated by tabs; the headers come
     // first when whole rows are selected.
