@@ -118,11 +118,7 @@ void checkFinder(std::string_view text, int choice, std::string_view input) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::Input in(data, size);
-    const int choice = in.choice(256);
-    const std::string_view text = in.text();
-    const std::string_view second = in.text();
-    const std::string_view input = in.whole();
+    const auto [choice, text, second, input] = fuzz::ReadCase(data, size);
     checkLetterCase(text, input);
     checkSmd(text, choice, input);
     checkCapacitorCode(text, choice % 11, input);

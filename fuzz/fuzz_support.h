@@ -64,6 +64,22 @@ private:
     std::string_view whole_;
 };
 
+// The case most targets take: a choice byte, two texts, and the whole input to report a failure.
+struct Case {
+    int choice;
+    std::string_view text;
+    std::string_view second;
+    std::string_view input;
+};
+
+inline Case ReadCase(const std::uint8_t* data, std::size_t size) {
+    Input in(data, size);
+    const int choice = in.choice(256);
+    const std::string_view text = in.text();
+    const std::string_view second = in.text();
+    return {choice, text, second, in.whole()};
+}
+
 // True when `text` is a number text that the program would write: no "inf", "nan" or a
 // formatting accident such as "i.nf".
 inline bool LooksLikeNumber(std::string_view text) {

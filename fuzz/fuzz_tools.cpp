@@ -125,11 +125,7 @@ void checkPromptCommands(std::string_view answer, std::string_view input) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz::Input in(data, size);
-    const int choice = in.choice(256);
-    const std::string_view text = in.text();
-    const std::string_view second = in.text();
-    const std::string_view input = in.whole();
+    const auto [choice, text, second, input] = fuzz::ReadCase(data, size);
     checkConversions(text, choice, input);
     checkAngleTexts(text, input);
     checkOhmsLaw(text, second, choice % 12 + 1, input);
